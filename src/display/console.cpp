@@ -1,0 +1,40 @@
+#include "display/console.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace forestfire {
+
+namespace {
+
+bool stdoutIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stdout)) != 0;
+#else
+  return isatty(STDOUT_FILENO) != 0;
+#endif
+}
+
+}  // namespace
+
+void clearConsole() {
+  static const bool isTerminal = stdoutIsTerminal();
+  if (!isTerminal) {
+    return;
+  }
+#ifdef _WIN32
+  std::system("cls");  // a failed clear leaves the old frame above the new one
+#else
+  // Cursor home, clear the screen, clear the scroll-back.
+  std::cout << "\x1b[H\x1b[2J\x1b[3J" << std::flush;
+#endif
+}
+
+}  // namespace forestfire

@@ -1,0 +1,43 @@
+// How the forest is shown: one frame per time step.
+#include <iostream>
+
+#include "display/console.h"
+#include "display/grid.h"
+#include "model/forest.h"
+
+namespace forestfire {
+
+namespace {
+
+char symbolFor(std::int32_t status) {
+  switch (status) {
+    case Healthy:
+      return '^';
+    case Burning:
+      return 'f';
+    case Burnt:
+      return ' ';
+    default:
+      return '!';
+  }
+}
+
+}  // namespace
+
+// The trees on row or column kForestSide fall on the grid's border and are
+// overwritten by it: the screen shows the 19 by 19 trees inside.
+void Forest::display(Grid grid, std::int32_t timeStep) const {
+  if (isEmpty()) {
+    std::cout << "List is Empty" << std::endl;
+    return;
+  }
+  for (const Tree* tree = head; tree != nullptr; tree = tree->getNext()) {
+    grid.setCell(*tree->getX(), *tree->getY(), symbolFor(statusOf(tree)));
+  }
+  clearConsole();
+  std::cout << "Current time step: " << timeStep << std::endl;
+  std::cout << "_________________________________" << std::endl;
+  grid.print();
+}
+
+}  // namespace forestfire
