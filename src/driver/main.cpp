@@ -1,0 +1,11 @@
+// forestfire: a fire spreading through a forest, one step per key press.
+#include <cstdint>
+#include <ctime>
+
+#include "driver/session.h"
+
+int main() {
+  // The generator is seeded with the low 32 bits of the start time.
+  const auto now = static_cast<std::uint64_t>(std::time(nullptr));
+  return forestfire::runForestFire(static_cast<std::uint32_t>(now & 0xFFFFFFFFu));
+}

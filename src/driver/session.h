@@ -1,0 +1,35 @@
+#ifndef FORESTFIRE_DRIVER_SESSION_H_
+#define FORESTFIRE_DRIVER_SESSION_H_
+
+#include <cstdint>
+#include <optional>
+
+namespace forestfire {
+
+class Forest;
+
+// Runs the whole interactive program on standard input and output: seeds
+// std::rand with `seed`, asks for the dampness, then advances the fire one
+// step and shows one frame for every character read, until a "q" has had its
+// step.  Returns the exit status: 0 after "q" or when input ends during the
+// run, 1 when input ends before a dampness is chosen.
+int runForestFire(std::uint32_t seed);
+
+// Prints the dampness menu, then reads one character at a time until a digit
+// from 1 to 3 arrives, printing a reminder for every character that is not a
+// digit.  Nothing after the accepted digit is read.  Returns the dampness, or
+// nothing when input ends (or fails) first.
+std::optional<std::int32_t> askForDampness();
+
+// Shows the first frame, then one step and one frame for every character
+// read.  Returns after the step of a "q", or at once when input ends: the
+// last frame stays on the screen.
+void playUntilQuit(Forest& forest);
+
+// The step after `timeStep`.  The count stops at the largest value it can
+// hold instead of overflowing.
+std::int32_t nextTimeStep(std::int32_t timeStep);
+
+}  // namespace forestfire
+
+#endif  // FORESTFIRE_DRIVER_SESSION_H_
