@@ -1,5 +1,7 @@
 #include "capture.h"
 
+#include "screen.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,11 +18,18 @@ std::string captureStdout(const std::function<void()>& action) {
   return captured.str();
 }
 
+std::vector<std::string> splitLines(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(stream, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 std::vector<ListedTree> listTrees(const Forest& forest) {
-  std::istringstream dump(captureStdout([&] { forest.printList(); }));
   std::vector<ListedTree> trees;
-  std::string line;
-  while (std::getline(dump, line)) {
+  for (const std::string& line : splitLines(captureStdout([&] { forest.printList(); }))) {
     ListedTree tree{};
     if (std::sscanf(line.c_str(), "Next Tree is at position X:%d Y:%d Status:%d", &tree.x, &tree.y,
                     &tree.status) == 3) {
