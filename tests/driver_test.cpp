@@ -1,176 +1,142 @@
-// The program as a user runs it: the built binary, with its input piped in.
+// The program as a user runs it: the built binary, fed through a pipe and
+// typed at in a real terminal.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <string>
-#include <vector>
+#include <cstdio>
+#include <fstream>
 
-#include "process.h"
-#include "screen.h"
+#include "driver/session.h"
+#include "helpers.h"
 
 namespace forestfire {
 namespace {
 
-constexpr std::size_t kFrameLines = 24;
+const std::string kMenu = "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n";
+const std::string kReminder = "Please input a number between 1 and 3\n";
+const std::string kEnded = "forestfire: input ended before a dampness level was chosen\n";
 
-// One frame of the transcript.
-struct Frame {
-  std::vector<std::string> lines;
-  // The character of grid cell (row, column).
-  char cell(std::size_t row, std::size_t column) const { return lines.at(row + 2).at(3 * column + 1); }
-};
-
-// A run's standard output, cut into the prompt's reminders and the frames.
-struct Transcript {
-  std::size_t reminders = 0;
-  std::vector<Frame> frames;
-};
-
-Transcript parse(const std::string& output) {
-  Transcript transcript;
-  const std::string menu = kMenu;
-  EXPECT_EQ(output.substr(0, menu.size()), menu);
-  const std::vector<std::string> lines = splitLines(output.substr(menu.size()));
-  std::size_t next = 0;
-  while (next < lines.size() && lines[next] + "\n" == kReminder) {
-    ++transcript.reminders;
-    ++next;
-  }
-  for (; next + kFrameLines <= lines.size(); next += kFrameLines) {
-    transcript.frames.push_back(
-        {std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(next),
-                                  lines.begin() + static_cast<std::ptrdiff_t>(next + kFrameLines))});
-  }
-  EXPECT_EQ(next, lines.size()) << "output ends within a frame";
-  return transcript;
+// A scratch file of this test process's own: ctest runs tests side by side.
+std::string scratchFile(const std::string& name) {
+  return testing::TempDir() + "forestfire_" + name + "_" + std::to_string(getpid());
 }
 
-Finished run(const std::string& input) { return runWithInput(FORESTFIRE_BINARY, input); }
+// Runs a shell command; returns its output, and its exit status through `status`.
+std::string shell(const std::string& command, int* status = nullptr) {
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  char buffer[65536];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+    output.append(buffer, n);
+  }
+  const int result = pclose(pipe);
+  if (status != nullptr) {
+    *status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+  }
+  return output;
+}
 
-// The frame's fixed parts, and steps numbered 1, 2, 3, ...
-void expectFramesInSequence(const std::vector<Frame>& frames) {
-  const std::vector<std::string> first = firstFrame();
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    const std::vector<std::string>& lines = frames[i].lines;
-    ASSERT_EQ(lines[0], "Current time step: " + std::to_string(i + 1));
-    EXPECT_EQ(lines[1], first[1]);
-    EXPECT_EQ(lines[2], kTopLine);
-    EXPECT_EQ(lines[22], kTopLine);
-    EXPECT_EQ(lines[23], kPrompt);
+// The frames (each the lines below its step header) that a run shows after
+// the menu and `reminders`, for `input` piped in; checks their headers.
+std::vector<std::vector<std::string>> frames(const std::string& input, std::size_t reminders,
+                                             int* status) {
+  const std::string path = scratchFile("input");
+  std::ofstream(path, std::ios::binary) << input;
+  std::string output =
+      shell(std::string("'") + FORESTFIRE_BINARY + "' < '" + path + "' 2>&1", status);
+  std::remove(path.c_str());
+  std::string start = kMenu;
+  for (std::size_t i = 0; i < reminders; ++i) {
+    start += kReminder;
   }
-  if (!frames.empty()) {
-    EXPECT_EQ(frames[0].lines, first);
+  EXPECT_EQ(output.substr(0, start.size()), start) << input;
+  const std::vector<std::string> lines =
+      linesWrittenBy([&] { std::cout << output.substr(start.size()); });
+  std::vector<std::vector<std::string>> result;
+  for (std::size_t at = 0; at + 24 <= lines.size(); at += 24) {
+    EXPECT_EQ(lines[at], "Current time step: " + std::to_string(result.size() + 1)) << input;
+    result.emplace_back(lines.begin() + static_cast<long>(at) + 1,
+                        lines.begin() + static_cast<long>(at) + 24);
   }
+  EXPECT_EQ(lines.size() - 24 * result.size(), output.substr(start.size()) == kEnded ? 1u : 0u)
+      << input;
+  return result;
+}
+
+TEST(DriverTest, PromptTakesTheFirstDigitFromOneToThreeAndEveryCharacterAfterIsAStep) {
+  struct Case {
+    std::string input;
+    std::size_t reminders, frames;  // no frame: input ended at the prompt
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"2\n", 0, 2},          {"\n", 1, 0},          {"abc\n", 4, 0},         {"7\n3\n", 1, 2},
+      {"4\n2\n", 1, 2},       {"0\n", 1, 0},         {"9", 0, 0},             {"", 0, 0},
+      {"12\n", 0, 3},         {" 2\n", 1, 2},        {"-1\n", 1, 2},          {"q2\n", 1, 2},
+      {"\xc3\xa9\xff\x33", 3, 1}, {"2\n\n", 0, 3},       {"2\nabc\n", 0, 6},      {"2q\nabc", 0, 2},
+      {"2\nQ\n", 0, 4},       {"2\nxq\nmore", 0, 4}, {"2\nqq\n", 0, 3}};
+  // clang-format on
+  for (const Case& c : cases) {
+    int status = -1;
+    EXPECT_EQ(frames(c.input, c.reminders, &status).size(), c.frames) << c.input;
+    EXPECT_EQ(status, c.frames == 0 ? 1 : 0) << c.input;
+  }
+  EXPECT_EQ(nextTimeStep(2147483646), 2147483647);
+  EXPECT_EQ(nextTimeStep(2147483647), 2147483647);
 }
 
 // Between two frames a fire only burns out, or spreads to a neighbour.
-void expectSpreadRule(const Frame& before, const Frame& after) {
-  for (std::size_t row = 1; row < 20; ++row) {
-    for (std::size_t column = 1; column < 20; ++column) {
-      const char was = before.cell(row, column);
-      const char is = after.cell(row, column);
-      if (was == 'f' || was == ' ') {
-        EXPECT_EQ(is, ' ') << "(" << row << ", " << column << ")";
-        continue;
-      }
-      ASSERT_EQ(was, '^');
-      ASSERT_TRUE(is == '^' || is == 'f');
-      // Trees on row or column 20 are hidden, so only check where every neighbour shows.
-      if (is == 'f' && row < 19 && column < 19) {
-        bool litByNeighbour = false;
-        for (std::size_t r = row - 1; r <= row + 1; ++r) {
-          for (std::size_t c = column - 1; c <= column + 1; ++c) {
-            litByNeighbour = litByNeighbour || before.cell(r, c) == 'f';
-          }
-        }
-        EXPECT_TRUE(litByNeighbour) << "(" << row << ", " << column << ") caught from nothing";
-      }
-    }
-  }
-}
-
-TEST(DriverTest, PromptAcceptsOnlyTheDigitsOneToThree) {
-  struct Case {
-    const char* name;
-    std::string input;
-    std::size_t reminders;
-    std::size_t frames;  // 0: input ended at the prompt
-  };
-  const Case cases[] = {
-      {"digit and Enter", "2\n", 0, 2},
-      {"Enter alone", "\n", 1, 0},
-      {"letters", "abc\n", 4, 0},
-      {"seven, then three", "7\n3\n", 1, 2},
-      {"zero", "0\n", 1, 0},
-      {"four, then two", "4\n2\n", 1, 2},
-      {"nine, no line end", "9", 0, 0},
-      {"first digit wins", "12\n", 0, 3},
-      {"blank first", " 2\n", 1, 2},
-      {"minus sign", "-1\n", 1, 2},
-      {"q is no answer", "q2\n", 1, 2},
-      {"bytes above 127", "\xc3\xa9\xff\x80" "3", 4, 1},
-      {"nothing at all", "", 0, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const Finished finished = run(c.input);
-    const Transcript transcript = parse(finished.output);
-    EXPECT_EQ(transcript.reminders, c.reminders);
-    EXPECT_EQ(transcript.frames.size(), c.frames);
-    expectFramesInSequence(transcript.frames);
-    if (c.frames == 0) {
-      EXPECT_EQ(finished.exitStatus, 1);
-      EXPECT_EQ(finished.errors, "forestfire: input ended before a dampness level was chosen\n");
-    } else {
-      EXPECT_EQ(finished.exitStatus, 0);
-      EXPECT_EQ(finished.errors, "");
-    }
-  }
-}
-
-TEST(DriverTest, EveryCharacterIsOneStepAndQEndsAfterItsOwn) {
-  struct Case {
-    const char* name;
-    std::string input;
-    std::size_t frames;
-  };
-  const Case cases[] = {
-      {"input ends", "2\n", 2},
-      {"Enter", "2\n\n", 3},
-      {"a line of three letters", "2\nabc\n", 6},
-      {"q after the answer", "2q\nabc", 2},
-      {"q and Enter", "2\nq\n\n\n", 3},
-      {"upper-case Q is ordinary", "2\nQ\n", 4},
-      {"q in the middle of a line", "2\nxq\nmore", 4},
-      {"q twice", "2\nqq\n", 3},
-      {"q without line end", "3\nq", 3},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const Finished finished = run(c.input);
-    const Transcript transcript = parse(finished.output);
-    EXPECT_EQ(transcript.reminders, 0u);
-    EXPECT_EQ(transcript.frames.size(), c.frames);
-    expectFramesInSequence(transcript.frames);
-    EXPECT_EQ(finished.exitStatus, 0);
-    EXPECT_EQ(finished.errors, "");
-  }
-}
-
 TEST(DriverTest, FireSpreadsByTheRuleUntilItRests) {
   for (const char* dampness : {"1", "2", "3"}) {
-    SCOPED_TRACE(dampness);
-    const Finished finished = run(dampness + std::string(150, '\n') + "q");
-    const Transcript transcript = parse(finished.output);
-    ASSERT_EQ(transcript.frames.size(), 152u);
-    expectFramesInSequence(transcript.frames);
-    for (std::size_t i = 1; i < transcript.frames.size(); ++i) {
-      expectSpreadRule(transcript.frames[i - 1], transcript.frames[i]);
+    const auto shown = frames(dampness + std::string(150, '\n') + "q", 0, nullptr);
+    ASSERT_EQ(shown.size(), 152u);
+    EXPECT_EQ(shown[151], shown[150]) << "at rest";
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+      for (std::size_t row = 2; row < 21; ++row) {
+        for (std::size_t at = 4; at < 59; at += 3) {  // the cells of columns 1 to 19
+          const char was = shown[i - 1][row][at], is = shown[i][row][at];
+          ASSERT_TRUE(was == '^' ? is == '^' || is == 'f' : is == ' ') << "step " << i;
+          // Row and column 20 are hidden: look only where every neighbour shows.
+          if (was == '^' && is == 'f' && row < 20 && at < 58) {
+            std::string around;
+            for (std::size_t r = row - 1; r <= row + 1; ++r) {
+              around += shown[i - 1][r].substr(at - 3, 7);
+            }
+            EXPECT_NE(around.find('f'), std::string::npos) << "caught from nothing, step " << i;
+          }
+        }
+      }
     }
-    const std::vector<std::string>& last = transcript.frames.back().lines;
-    const std::vector<std::string>& before = transcript.frames[150].lines;
-    EXPECT_TRUE(std::equal(last.begin() + 1, last.end(), before.begin() + 1)) << "at rest";
-    EXPECT_EQ(finished.exitStatus, 0);
   }
+}
+
+TEST(DriverTest, PlaysStepByStepInARealTerminal) {
+  const std::string tmux = "tmux -L " + scratchFile("tmux").substr(testing::TempDir().size()) + " ";
+  const std::string exitFile = scratchFile("exit");
+  std::remove(exitFile.c_str());
+  shell(tmux + "new-session -d -x 80 -y 30 \"'" + FORESTFIRE_BINARY + "'; echo \\$? > " + exitFile +
+        "\"");
+  const auto screenStartsWith = [&](const std::string& text) {
+    for (int tries = 0; tries < 100 && shell(tmux + "capture-pane -p").rfind(text, 0) != 0;
+         ++tries) {
+      usleep(50000);
+    }
+    return shell(tmux + "capture-pane -p").rfind(text, 0) == 0;
+  };
+  EXPECT_TRUE(screenStartsWith(kMenu));
+  shell(tmux + "send-keys 2 Enter");
+  EXPECT_TRUE(screenStartsWith("Current time step: 2\n"));
+  shell(tmux + "send-keys abc");
+  usleep(300000);
+  EXPECT_TRUE(screenStartsWith("Current time step: 2\n")) << "no step before Enter";
+  shell(tmux + "send-keys q Enter");
+  std::string exitStatus;
+  for (int tries = 0; tries < 100 && exitStatus.empty(); ++tries, usleep(50000)) {
+    exitStatus = shell("cat " + exitFile + " 2>/dev/null");
+  }
+  EXPECT_EQ(exitStatus, "0\n");
+  shell(tmux + "kill-server 2>/dev/null; rm -f " + exitFile);
 }
 
 }  // namespace

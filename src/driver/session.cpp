@@ -14,7 +14,9 @@ namespace forestfire {
 namespace {
 
 // One character of input, the line end included; false at end of input.
-bool readCharacter(char& character) { return static_cast<bool>(std::cin.get(character)); }
+bool readCharacter(char& character) {
+  return static_cast<bool>(std::cin.get(character));
+}
 
 void printMenu() {
   std::cout << "1) Dry" << std::endl;

@@ -1,0 +1,53 @@
+#ifndef FORESTFIRE_TESTS_HELPERS_H_
+#define FORESTFIRE_TESTS_HELPERS_H_
+
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/forest.h"
+
+namespace forestfire {
+
+constexpr char kTopLine[] = " |  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  | ";
+constexpr char kPrompt[] = "Press enter to advance the time step, or press q to exit";
+
+// Runs `action` with std::cout redirected; returns the lines it wrote.
+inline std::vector<std::string> linesWrittenBy(const std::function<void()>& action) {
+  std::ostringstream captured;
+  std::streambuf* original = std::cout.rdbuf(captured.rdbuf());
+  action();
+  std::cout.rdbuf(original);
+  std::istringstream text(captured.str());
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(text, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The status of every tree in list order, read from the forest's list dump.
+inline std::vector<int> statuses(const Forest& forest) {
+  std::vector<int> result;
+  for (const std::string& line : linesWrittenBy([&] { forest.printList(); })) {
+    const std::size_t at = line.find(" Status:");
+    if (at != std::string::npos) {
+      result.push_back(std::stoi(line.substr(at + 8)));
+    }
+  }
+  return result;
+}
+
+inline Tree* treeAt(const Forest& forest, int x, int y) {
+  Tree* tree = forest.getHead();
+  while (tree != nullptr && (*tree->getX() != x || *tree->getY() != y)) {
+    tree = tree->getNext();
+  }
+  return tree;
+}
+
+}  // namespace forestfire
+
+#endif  // FORESTFIRE_TESTS_HELPERS_H_
