@@ -1,11 +1,14 @@
 #include "display/console.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 #ifdef _WIN32
-#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -16,7 +19,9 @@ namespace {
 
 bool stdoutIsTerminal() {
 #ifdef _WIN32
-  return _isatty(_fileno(stdout)) != 0;
+  // A console, not merely a character device: NUL is one too.
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 #else
   return isatty(STDOUT_FILENO) != 0;
 #endif
