@@ -9,8 +9,6 @@
 namespace forestfire {
 namespace {
 
-constexpr char kHealthyLine[] = " |  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  | ";
-
 std::vector<std::string> frame(const Forest& forest, int timeStep = 1, const Grid& grid = Grid()) {
   std::vector<std::string> lines = linesWrittenBy([&] { forest.display(grid, timeStep); });
   const std::string clear = "\x1b[H\x1b[2J\x1b[3J";  // written when the tests run on a terminal
@@ -50,11 +48,7 @@ TEST(DisplayTest, SetCellNeverBreaksTheBorderNorWritesOutsideTheGrid) {
 TEST(DisplayTest, FirstFrameShowsTheForestWithItsCentreBurning) {
   Forest forest(Moist);
   forest.populate(&forest);
-  std::vector<std::string> expected = {"Current time step: 1", std::string(33, '_'), kTopLine};
-  expected.insert(expected.end(), 19, kHealthyLine);
-  expected[12][31] = 'f';
-  expected.insert(expected.end(), {kTopLine, kPrompt});
-  EXPECT_EQ(frame(forest), expected);
+  EXPECT_EQ(frame(forest), firstFrame());
   EXPECT_EQ(frame(Forest(Dry), 5), std::vector<std::string>{"List is Empty"});
 }
 

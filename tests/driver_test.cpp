@@ -1,10 +1,15 @@
 // The program as a user runs it: the built binary, fed through a pipe and
 // typed at in a real terminal.
+//
+// FORESTFIRE_PROGRAM, when set, is the command to test instead of the built
+// binary, such as "wine forestfire.exe"; text-mode line ends are then read
+// as plain line ends.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "driver/session.h"
@@ -43,9 +48,19 @@ std::vector<std::vector<std::string>> frames(const std::string& input, std::size
                                              int* status) {
   const std::string path = scratchFile("input");
   std::ofstream(path, std::ios::binary) << input;
-  std::string output =
-      shell(std::string("'") + FORESTFIRE_BINARY + "' < '" + path + "' 2>&1", status);
+  const char* program = std::getenv("FORESTFIRE_PROGRAM");
+  const std::string command = program != nullptr ? program : "'" FORESTFIRE_BINARY "'";
+  std::string output = shell(command + " < '" + path + "' 2>&1", status);
   std::remove(path.c_str());
+  if (program != nullptr) {
+    std::string plain;
+    for (std::size_t i = 0; i < output.size(); ++i) {
+      if (output[i] != '\r' || i + 1 == output.size() || output[i + 1] != '\n') {
+        plain += output[i];
+      }
+    }
+    output = plain;
+  }
   std::string start = kMenu;
   for (std::size_t i = 0; i < reminders; ++i) {
     start += kReminder;
@@ -61,6 +76,10 @@ std::vector<std::vector<std::string>> frames(const std::string& input, std::size
   }
   EXPECT_EQ(lines.size() - 24 * result.size(), output.substr(start.size()) == kEnded ? 1u : 0u)
       << input;
+  const std::vector<std::string> first = firstFrame();
+  if (!result.empty()) {
+    EXPECT_EQ(result[0], std::vector<std::string>(first.begin() + 1, first.end()));
+  }
   return result;
 }
 

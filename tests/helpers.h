@@ -14,6 +14,15 @@ namespace forestfire {
 constexpr char kTopLine[] = " |  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  | ";
 constexpr char kPrompt[] = "Press enter to advance the time step, or press q to exit";
 
+// The 24 lines of the first frame of every run.
+inline std::vector<std::string> firstFrame() {
+  std::vector<std::string> lines = {"Current time step: 1", std::string(33, '_'), kTopLine};
+  lines.insert(lines.end(), 19, " |  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  ^  | ");
+  lines[12][31] = 'f';
+  lines.insert(lines.end(), {kTopLine, kPrompt});
+  return lines;
+}
+
 // Runs `action` with std::cout redirected; returns the lines it wrote.
 inline std::vector<std::string> linesWrittenBy(const std::function<void()>& action) {
   std::ostringstream captured;
