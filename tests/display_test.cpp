@@ -36,10 +36,10 @@ TEST(DisplayTest, SetCellNeverBreaksTheBorderNorWritesOutsideTheGrid) {
     std::vector<std::string> lines = linesWrittenBy([&] { grid.print(); });
     ASSERT_EQ(lines.size(), 22u);
     if (c[3] == 'f') {
-      lines[static_cast<std::size_t>(c[0])][static_cast<std::size_t>(3 * c[1] + 1)] = ' ';
+      lines[static_cast<std::size_t>(c[0])][3 * static_cast<std::size_t>(c[1]) + 1] = ' ';
     }
     std::vector<std::string> blank = {kTopLine};
-    blank.insert(blank.end(), 19, " | " + std::string(19 * 3, ' ') + " | ");
+    blank.insert(blank.end(), 19, " | " + std::string(57, ' ') + " | ");
     blank.insert(blank.end(), {kTopLine, kPrompt});
     EXPECT_EQ(lines, blank) << c[0] << ", " << c[1];
   }

@@ -80,7 +80,7 @@ std::vector<int> referenceStep(const std::vector<int>& before, int threshold,
     after[static_cast<std::size_t>(i)] = Burnt;
     for (int n = 0; n < 9; ++n) {  // the neighbours, in list order
       const int x = i % 20 + n % 3 - 1, y = i / 20 + n / 3 - 1;
-      const auto j = static_cast<std::size_t>(y * 20 + x);
+      const std::size_t j = static_cast<std::size_t>(y) * 20 + static_cast<std::size_t>(x);
       if (x >= 0 && x < 20 && y >= 0 && y < 20 && before[j] == Healthy &&
           values.at(used++) % 100 >= threshold) {
         after[j] = Burning;

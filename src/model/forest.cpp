@@ -11,7 +11,7 @@ constexpr std::int32_t kBurningY = 10;
 
 }  // namespace
 
-Forest::Forest(std::int32_t level) : head(nullptr), tail(nullptr), dampness(level) {}
+Forest::Forest(std::int32_t level) : dampness(level) {}
 
 Forest::~Forest() {
   while (head != nullptr) {

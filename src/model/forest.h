@@ -80,8 +80,8 @@ class Forest {
   void markCatchingTrees();
   void burnOutAndLight();
 
-  Tree* head;
-  Tree* tail;
+  Tree* head = nullptr;
+  Tree* tail = nullptr;
   std::int32_t dampness;
 };
 

@@ -5,9 +5,7 @@ namespace forestfire {
 Tree::Tree(std::int32_t xCoordinate, std::int32_t yCoordinate, Tree* previous)
     : x(std::make_unique<std::int32_t>(xCoordinate)),
       y(std::make_unique<std::int32_t>(yCoordinate)),
-      catching(false),
-      prev(previous),
-      next(nullptr) {}
+      prev(previous) {}
 
 Tree::~Tree() {
   if (next != nullptr) {

@@ -63,9 +63,9 @@ class Tree {
   std::unique_ptr<std::int32_t> status;  // null until the first setStatus
   std::unique_ptr<std::int32_t> x;
   std::unique_ptr<std::int32_t> y;
-  bool catching;
-  Tree* prev;  // not owned
-  Tree* next;  // not owned
+  bool catching = false;
+  Tree* prev;            // not owned
+  Tree* next = nullptr;  // not owned
 };
 
 }  // namespace forestfire
