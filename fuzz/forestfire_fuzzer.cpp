@@ -16,8 +16,9 @@ namespace {
 const std::string kMenu = "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n";
 const std::size_t kReminderSize = sizeof "Please input a number between 1 and 3\n" - 1;
 // A frame without its step number: header, separator, 21 grid lines, prompt.
-const std::size_t kFrameSize = sizeof "Current time step: \n" - 1 + 34 + 21 * 64 +
-                               sizeof "Press enter to advance the time step, or press q to exit\n" - 1;
+const std::size_t kFrameSize = sizeof "Current time step: \n" - 1 + 34 + std::size_t{21} * 64 +
+                               sizeof "Press enter to advance the time step, or press q to exit\n" -
+                               1;
 
 void require(bool condition) {
   if (!condition) {
@@ -55,7 +56,9 @@ std::size_t outputSizeFor(const Expected& expected) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+// The entry point libFuzzer calls, under the name it looks for.
+extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
+    const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   std::istringstream input(bytes);
   std::ostringstream output, errors;
