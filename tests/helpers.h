@@ -23,18 +23,23 @@ inline std::vector<std::string> firstFrame() {
   return lines;
 }
 
+// `text` cut into lines, without their line ends.
+inline std::vector<std::string> splitLines(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(stream, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 // Runs `action` with std::cout redirected; returns the lines it wrote.
 inline std::vector<std::string> linesWrittenBy(const std::function<void()>& action) {
   std::ostringstream captured;
   std::streambuf* original = std::cout.rdbuf(captured.rdbuf());
   action();
   std::cout.rdbuf(original);
-  std::istringstream text(captured.str());
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(text, line);) {
-    lines.push_back(line);
-  }
-  return lines;
+  return splitLines(captured.str());
 }
 
 // The status of every tree in list order, read from the forest's list dump.
