@@ -9,6 +9,14 @@ namespace {
 constexpr std::int32_t kBurningX = 10;
 constexpr std::int32_t kBurningY = 10;
 
+// Every tree of the forest has a status from the moment it exists, so the
+// forest's walks never meet a tree without one.
+Tree* newHealthyTree(std::int32_t x, std::int32_t y, Tree* prev) {
+  Tree* tree = new Tree(x, y, prev);
+  tree->setStatus(Healthy);
+  return tree;
+}
+
 }  // namespace
 
 Forest::Forest(std::int32_t level) : dampness(level) {}
@@ -22,8 +30,7 @@ Forest::~Forest() {
 }
 
 void Forest::appendFirst(std::int32_t x, std::int32_t y) {
-  head = new Tree(x, y, nullptr);
-  head->setStatus(Healthy);
+  head = newHealthyTree(x, y, nullptr);
   tail = head;
 }
 
@@ -32,8 +39,7 @@ void Forest::append(std::int32_t x, std::int32_t y, Tree* prev) {
     appendFirst(x, y);
     return;
   }
-  Tree* tree = new Tree(x, y, prev);
-  tree->setStatus(Healthy);
+  Tree* tree = newHealthyTree(x, y, prev);
   tail->setNext(tree);
   tail = tree;
 }

@@ -73,8 +73,8 @@ class Forest {
   Tree* getTail() const { return tail; }
 
  private:
-  // Every tree in the list has a status: append() gives one to each tree it
-  // creates, so this never reads a missing one.
+  // Every tree in the list has a status: the forest gives one to each tree
+  // it creates, so this never reads a missing one.
   static std::int32_t statusOf(const Tree* tree) { return *tree->status; }
 
   void markCatchingTrees();
