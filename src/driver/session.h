@@ -15,10 +15,10 @@ class Forest;
 // run, 1 when input ends before a dampness is chosen.
 int runForestFire(std::uint32_t seed);
 
-// Prints the dampness menu, then reads one character at a time until a digit
-// from 1 to 3 arrives, printing a reminder for every character that is not a
-// digit.  Nothing after the accepted digit is read.  Returns the dampness, or
-// nothing when input ends (or fails) first.
+// Reads one character at a time until a digit from 1 to 3 arrives, printing
+// a reminder for every character that is not a digit.  Nothing after the
+// accepted digit is read.  Returns the dampness, or nothing when input ends
+// (or fails) first.
 std::optional<std::int32_t> askForDampness();
 
 // Shows the first frame, then one step and one frame for every character
