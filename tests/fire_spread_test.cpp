@@ -66,6 +66,12 @@ TEST(FireSpreadTest, EveryBurningTreeRollsOnceForEachHealthyNeighbour) {
     treeAt(forest, c[0], c[1])->setStatus(Burning);
     EXPECT_EQ(drawsOfOneStep(forest), static_cast<std::size_t>(c[2])) << c[0] << ", " << c[1];
   }
+  Forest row(Dry);  // (1, 1) and (3, 1) burn: (2, 1) between them rolls twice
+  for (const int x : {1, 2, 3}) {
+    row.append(x, 1, row.getTail());
+    row.getTail()->setStatus(x == 2 ? Healthy : Burning);
+  }
+  EXPECT_EQ(drawsOfOneStep(row), 2u);
 }
 
 // The spread rule stated again on a plain list of statuses, in list order,
