@@ -22,21 +22,24 @@ std::int32_t ignitionThreshold(std::int32_t dampness) {
 }  // namespace
 
 void Forest::advance() {
-  if (isEmpty()) {
-    return;
+  // With nothing burning there is nothing to burn out or light: so it goes
+  // for an empty forest, and for most key presses of a run once the fire is
+  // out.
+  if (markCatchingTrees()) {
+    burnOutAndLight();
   }
-  markCatchingTrees();
-  burnOutAndLight();
 }
 
 // Only flags change here, so every roll of the step sees the forest as it was
 // when the step began.
-void Forest::markCatchingTrees() {
+bool Forest::markCatchingTrees() {
   const std::int32_t threshold = ignitionThreshold(dampness);
+  bool anyBurning = false;
   for (const Tree* burning = head; burning != nullptr; burning = burning->getNext()) {
     if (statusOf(burning) != Burning) {
       continue;
     }
+    anyBurning = true;
     for (Tree* candidate = head; candidate != nullptr; candidate = candidate->getNext()) {
       if (!candidate->isAdjacent(candidate, burning) || statusOf(candidate) != Healthy) {
         continue;
@@ -46,6 +49,7 @@ void Forest::markCatchingTrees() {
       }
     }
   }
+  return anyBurning;
 }
 
 // A burning tree is burnt out before its own flag is looked at, so a tree

@@ -77,7 +77,10 @@ class Forest {
   // it creates, so this never reads a missing one.
   static std::int32_t statusOf(const Tree* tree) { return *tree->status; }
 
-  void markCatchingTrees();
+  // Marks the trees that catch fire in this step; false when nothing burns,
+  // and with it nothing can change.
+  bool markCatchingTrees();
+  // Burns out the burning trees and lights the marked ones.
   void burnOutAndLight();
 
   Tree* head = nullptr;
