@@ -42,18 +42,6 @@ inline std::vector<std::string> linesWrittenBy(const std::function<void()>& acti
   return splitLines(captured.str());
 }
 
-// The status of every tree in list order, read from the forest's list dump.
-inline std::vector<int> statuses(const Forest& forest) {
-  std::vector<int> result;
-  for (const std::string& line : linesWrittenBy([&] { forest.printList(); })) {
-    const std::size_t at = line.find(" Status:");
-    if (at != std::string::npos) {
-      result.push_back(std::stoi(line.substr(at + 8)));
-    }
-  }
-  return result;
-}
-
 inline Tree* treeAt(const Forest& forest, int x, int y) {
   Tree* tree = forest.getHead();
   while (tree != nullptr && (*tree->getX() != x || *tree->getY() != y)) {
