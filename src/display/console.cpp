@@ -35,10 +35,11 @@ void clearConsole() {
     return;
   }
 #ifdef _WIN32
+  std::cout.flush();
   std::system("cls");  // a failed clear leaves the old frame above the new one
 #else
   // Cursor home, clear the screen, clear the scroll-back.
-  std::cout << "\x1b[H\x1b[2J\x1b[3J" << std::flush;
+  std::cout << "\x1b[H\x1b[2J\x1b[3J";
 #endif
 }
 

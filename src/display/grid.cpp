@@ -6,22 +6,20 @@ namespace forestfire {
 
 namespace {
 
-constexpr std::size_t kLast = kGridSize - 1;
+constexpr std::size_t kLineSize = 3 * kGridSize + 1;  // every cell between blanks, a line end
 
-bool inGrid(std::int32_t row, std::int32_t column) {
-  return row >= 0 && row < kGridSize && column >= 0 && column < kGridSize;
+using GridText = std::array<char, kGridSize * kLineSize>;
+
+// The printed grid with every cell left blank.
+constexpr GridText blankGridText() {
+  GridText text{};
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    text[at] = at % kLineSize == kLineSize - 1 ? '\n' : ' ';
+  }
+  return text;
 }
 
-// What the border shows at (row, column), or NUL inside the border.
-char borderAt(std::size_t row, std::size_t column) {
-  if (column == 0 || column == kLast) {
-    return '|';
-  }
-  if (row == 0 || row == kLast) {
-    return '_';
-  }
-  return '\0';
-}
+constexpr GridText kBlankGridText = blankGridText();
 
 }  // namespace
 
@@ -32,53 +30,27 @@ Grid::Grid() {
   drawBorder();
 }
 
-// The border is complete from construction on, and only a symbol that lands
-// on it can break it: putting that one cell back keeps the whole border drawn
-// without redrawing its 80 cells for every tree of every frame.
-void Grid::setCell(std::int32_t row, std::int32_t column, char symbol) {
-  if (symbol == '\0' || !inGrid(row, column)) {
-    return;
+// The columns go last, so that the corners show "|".
+void Grid::drawBorder() {
+  cells.front().fill('_');
+  cells.back().fill('_');
+  for (auto& row : cells) {
+    row.front() = '|';
+    row.back() = '|';
   }
-  const auto r = static_cast<std::size_t>(row);
-  const auto c = static_cast<std::size_t>(column);
-  const char border = borderAt(r, c);
-  cells[r][c] = border != '\0' ? border : symbol;
 }
 
-void Grid::drawBorder() {
+// The bytes are those of inserting a blank, the cell and a blank for every
+// cell and a line end for every row; they go into the stream in one piece.
+void Grid::print() const {
+  GridText text = kBlankGridText;
   for (std::size_t row = 0; row < kGridSize; ++row) {
     for (std::size_t column = 0; column < kGridSize; ++column) {
-      const char border = borderAt(row, column);
-      if (border != '\0') {
-        cells[row][column] = border;
-      }
+      text[row * kLineSize + 3 * column + 1] = cells[row][column];
     }
   }
-}
-
-// Each line goes out in one write; the bytes are those of inserting a blank,
-// the cell and a blank for every cell, then a flushing line end.
-void Grid::print() const {
-  std::array<char, 3 * kGridSize + 1> line{};
-  for (const auto& row : cells) {
-    std::size_t end = 0;
-    for (char cell : row) {
-      line[end++] = ' ';
-      line[end++] = cell;
-      line[end++] = ' ';
-    }
-    line[end++] = '\n';
-    std::cout.write(line.data(), static_cast<std::streamsize>(end));
-    std::cout.flush();
-  }
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
   std::cout << "Press enter to advance the time step, or press q to exit" << std::endl;
-}
-
-char Grid::getCell(std::int32_t row, std::int32_t column) const {
-  if (!inGrid(row, column)) {
-    return '\0';
-  }
-  return cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 }  // namespace forestfire

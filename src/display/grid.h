@@ -20,22 +20,27 @@ class Grid {
   // The border drawn, every other cell blank.
   Grid();
 
-  // Stores `symbol` in cell (row, column), unless it is NUL.  The border is
-  // complete after every call: a symbol written on a border cell does not
-  // stay there.  A cell outside the grid is not written.
-  void setCell(std::int32_t row, std::int32_t column, char symbol);
+  // Stores `symbol` in cell (row, column) when that cell lies inside the
+  // border and `symbol` is not NUL; otherwise changes nothing.  So the border
+  // is complete after every call, and no cell outside the grid is written.
+  // Defined here, for the frame's 400 calls to be inlined.
+  void setCell(std::int32_t row, std::int32_t column, char symbol) {
+    if (symbol != '\0' && isInside(row) && isInside(column)) {
+      cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = symbol;
+    }
+  }
 
   // Writes the 80 border cells and leaves every other cell as it is.
   void drawBorder();
 
   // Writes the grid to standard output, one line per row with every cell
-  // between two blanks, then the prompt line; flushes after every line.
+  // between two blanks, then the prompt line, and flushes once at the end.
   void print() const;
 
-  // The character in cell (row, column), or NUL outside the grid.
-  char getCell(std::int32_t row, std::int32_t column) const;
-
  private:
+  // Whether a row or column index lies between the border's first and last.
+  static bool isInside(std::int32_t index) { return index > 0 && index < kGridSize - 1; }
+
   std::array<std::array<char, kGridSize>, kGridSize> cells;
 };
 
