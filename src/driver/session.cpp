@@ -1,28 +1,49 @@
 #include "driver/session.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <limits>
 #include <memory>
 
 #include "display/grid.h"
+#include "driver/input.h"
 #include "model/forest.h"
 
 namespace forestfire {
 
 namespace {
 
-// One character of input, the line end included; false at end of input.
-bool readCharacter(char& character) {
-  return static_cast<bool>(std::cin.get(character));
+constexpr int kFailure = 1;
+
+// One line on standard error: what failed, and the system's reason.
+void reportFailure(const char* what, int error) {
+  std::cerr << "forestfire: " << what << ": " << std::strerror(error) << std::endl;
+}
+
+// Flushes standard output.  False, and reported, when anything written so
+// far could not be written.
+bool outputWritten() {
+  if (std::cout.flush()) {
+    return true;
+  }
+  reportFailure("cannot write to standard output", errno);
+  return false;
+}
+
+// readCharacter(), with a failed read reported.
+ReadResult nextCharacter(char& character) {
+  const ReadResult result = readCharacter(character);
+  if (result == ReadResult::Failed) {
+    reportFailure("cannot read standard input", errno);
+  }
+  return result;
 }
 
 void printMenu() {
-  std::cout << "1) Dry" << std::endl;
-  std::cout << "2) Moist" << std::endl;
-  std::cout << "3) Damp" << std::endl;
-  std::cout << "Please input a dampness level" << std::endl;
+  std::cout << "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n";
 }
 
 }  // namespace
@@ -30,15 +51,16 @@ void printMenu() {
 int runForestFire(std::uint32_t seed) {
   std::srand(seed);
   printMenu();
+  if (!outputWritten()) {
+    return kFailure;
+  }
   const std::optional<std::int32_t> dampness = askForDampness();
   if (!dampness) {
-    std::cerr << "forestfire: input ended before a dampness level was chosen" << std::endl;
-    return 1;
+    return kFailure;
   }
   const auto forest = std::make_unique<Forest>(*dampness);
   forest->populate(forest.get());
-  playUntilQuit(*forest);
-  return 0;
+  return playUntilQuit(*forest);
 }
 
 // A digit outside 1 to 3 is kept without a word and the prompt goes on; only
@@ -48,34 +70,46 @@ std::optional<std::int32_t> askForDampness() {
   bool asking = true;
   while (asking) {
     char character = 0;
-    if (!readCharacter(character)) {
+    const ReadResult read = nextCharacter(character);
+    if (read == ReadResult::EndOfInput) {
+      std::cerr << "forestfire: input ended before a dampness level was chosen" << std::endl;
+    }
+    if (read != ReadResult::Character) {
       return std::nullopt;
     }
     if (std::isdigit(static_cast<unsigned char>(character)) != 0) {
       chosen = character - '0';
     } else {
-      std::cout << "Please input a number between 1 and 3" << std::endl;
+      std::cout << "Please input a number between 1 and 3\n";
+      if (!outputWritten()) {
+        return std::nullopt;
+      }
     }
     asking = chosen < Dry || chosen > Damp;
   }
   return chosen;
 }
 
-void playUntilQuit(Forest& forest) {
+int playUntilQuit(Forest& forest) {
   const Grid grid;
   std::int32_t timeStep = 1;
   forest.display(grid, timeStep);
   bool quit = false;
   while (!quit) {
+    if (!outputWritten()) {
+      return kFailure;
+    }
     char character = 0;
-    if (!readCharacter(character)) {
-      return;
+    const ReadResult read = nextCharacter(character);
+    if (read != ReadResult::Character) {
+      return read == ReadResult::EndOfInput ? 0 : kFailure;
     }
     quit = character == 'q';
     forest.advance();
     timeStep = nextTimeStep(timeStep);
     forest.display(grid, timeStep);
   }
+  return outputWritten() ? 0 : kFailure;
 }
 
 std::int32_t nextTimeStep(std::int32_t timeStep) {
