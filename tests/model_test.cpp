@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "helpers.h"
 
@@ -55,12 +56,10 @@ TEST(ModelTest, PrintListShowsEachTreeOrThatThereAreNone) {
 // The status of every tree in list order, from the forest's list dump: "0"
 // for a healthy tree, "1" for a burning one, "2" for a burnt one.
 std::string statuses(const Forest& forest) {
-  std::string result;
-  for (const std::string& line : linesWrittenBy([&] { forest.printList(); })) {
-    if (line.rfind("Next Tree", 0) == 0) {
-      result += line.back();
-    }
-  }
+  const std::vector<std::string> lines = linesWrittenBy([&] { forest.printList(); });
+  std::string result;  // every line but the start and the end of the list
+  std::transform(lines.begin() + 1, lines.end() - 2, std::back_inserter(result),
+                 [](const std::string& line) { return line.back(); });
   return result;
 }
 
