@@ -17,6 +17,8 @@ bool isTransient(int error) {
   return error == EINTR || error == EAGAIN || error == EWOULDBLOCK;
 }
 
+// Where there is no poll for standard input (Windows), the read is simply
+// tried again.
 void waitUntilReadable() {
 #ifndef _WIN32
   pollfd input{STDIN_FILENO, POLLIN, 0};
