@@ -47,7 +47,8 @@ std::string play(const std::string& input) {
   return output;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
+    const std::uint8_t* data, std::size_t size);
 
 // What a run writes for the bytes it reads, checked by the fuzz target: it
 // aborts on a difference.
@@ -76,22 +77,23 @@ TEST(DriverTest, PlaysThroughAPipe) {
 }
 
 TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
+  setenv("P", FORESTFIRE_BINARY, 1);  // the program, as the scripts below call it
   const std::string cannotWrite = "forestfire: cannot write to standard output: ";
   const std::string cannotRead = "forestfire: cannot read standard input: ";
   const std::pair<std::string, std::string> cases[] = {
       // {script, what it writes}
-      {"yes 2>&- | $P >/dev/full; echo $?", cannotWrite + "No space left on device\n1\n"},
-      {"yes 2>&- | $P >&-; echo $?", cannotWrite + "Bad file descriptor\n1\n"},
-      {"trap '' PIPE; ({ echo 2; yes ''; } 2>&- | $P; echo $? >&2) | head -c1 >/dev/null",
+      {"yes 2>&- | \"$P\" >/dev/full; echo $?", cannotWrite + "No space left on device\n1\n"},
+      {"yes 2>&- | \"$P\" >&-; echo $?", cannotWrite + "Bad file descriptor\n1\n"},
+      {"trap '' PIPE; ({ echo 2; yes ''; } 2>&- | \"$P\"; echo $? >&2) | head -c1 >/dev/null",
        cannotWrite + "Broken pipe\n1\n"},
-      {"$P </ >/dev/null; echo $?", cannotRead + "Is a directory\n1\n"},
+      {"\"$P\" </ >/dev/null; echo $?", cannotRead + "Is a directory\n1\n"},
       // A socket that gives "2" and a line end, then a reset: its peer has
       // closed with data of its own unread.
       {"perl -MSocket -e 'socketpair A, B, AF_UNIX, SOCK_STREAM, 0; syswrite B, \"x\"; "
-       "syswrite A, \"2\\n\"; close A; open STDIN, \"<&B\"; exec @ARGV' $P >/dev/null; echo $?",
+       "syswrite A, \"2\\n\"; close A; open STDIN, \"<&B\"; exec @ARGV' \"$P\" >/dev/null; echo $?",
        cannotRead + "Connection reset by peer\n1\n"}};
   for (const auto& [script, expected] : cases) {
-    EXPECT_EQ(shell("P=" + kProgram + "; " + script), expected) << script;
+    EXPECT_EQ(shell(script), expected) << script;
   }
 }
 
@@ -112,14 +114,13 @@ TEST(DriverTest, WritesWholeFramesAndWaitsForInputWithoutSpinning) {
   EXPECT_EQ(shell("cat " + exitFile), "0\n") << "x, line end, 2, line end, q: then the end";
   // The bytes of each write: the menu, two reminders, then each frame with its clear.
   EXPECT_EQ(shell("sed 's/.* = //' " + writes), "54\n38\n38\n1467\n1467\n1467\n");
-  shell(tmux + "kill-server; rm -f " + exitFile);
   // A non-blocking input's end is still an end; and the reads that find nothing are few.
   const std::string nonBlocking = "perl -MFcntl -e 'fcntl STDIN, F_SETFL, O_NONBLOCK; exec @ARGV' ";
   EXPECT_EQ(shell("(printf 2; sleep 0.3; echo) | " + nonBlocking + "strace -e trace=read -o " +
                   writes + " " + kProgram + " | grep -c 'Current time step'"),
             "2\n");
   EXPECT_LT(std::stoi(shell("grep -c EAGAIN " + writes)), 10);
-  std::remove(writes.c_str());
+  shell(tmux + "kill-server; rm -f " + writes + " " + exitFile);
 }
 
 }  // namespace
