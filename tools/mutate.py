@@ -150,8 +150,8 @@ def main():
 
     work = Path(tempfile.mkdtemp(prefix="forestfire-mutants-"))
     tree, build = work / "tree", work / "build"
-    files = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"], cwd=ROOT, capture_output=True,
-                           check=True).stdout.decode().split("\0")
+    files = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                           cwd=ROOT, capture_output=True, check=True).stdout.decode().split("\0")
     for name in filter(None, files):
         if (ROOT / name).is_file():
             (tree / name).parent.mkdir(parents=True, exist_ok=True)
@@ -167,8 +167,11 @@ def main():
         return 0
 
     generator = ["-G", "Ninja"] if shutil.which("ninja") else []
+    # Without the caller's CXXFLAGS: with -Werror, a mutant that leaves a
+    # parameter unused would not compile, and it is a fault worth catching.
+    environment = {name: value for name, value in os.environ.items() if name != "CXXFLAGS"}
     subprocess.run(["cmake", "-S", tree, "-B", build, "-DCMAKE_BUILD_TYPE=Release"] + generator,
-                   check=True, stdout=subprocess.DEVNULL)
+                   check=True, stdout=subprocess.DEVNULL, env=environment)
     subprocess.run(["cmake", "--build", build, "--parallel"], check=True,
                    stdout=subprocess.DEVNULL)
     original = fingerprint(build)
