@@ -3,8 +3,9 @@
 
 Plants one fault at a time in a copy of the working tree (a relational or
 arithmetic operator changed, a constant moved by one, a statement dropped, a
-condition inverted, a symbol or message swapped), builds it, and runs the
-tests.  A mutant is
+condition inverted, a symbol or message swapped, an argument replaced by a
+constant of its type, a character of a message or an escape sequence
+changed), builds it, and runs the tests.  A mutant is
 
   killed     when a test fails (or the tests hang past the time limit),
   survived   when every test passes,
@@ -64,6 +65,12 @@ CONSTANT = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
 STATEMENT = re.compile(r"^\s*(\w+(::|\.|->))*\w+\s*(\(|<<|=[^=]|\+\+|--|\[).*;\s*$|"
                        r"^\s*(continue|break|return);\s*$")
 CONDITION = re.compile(r"^(\s*(?:\} else )?(?:if|while) )\((.*)\)( \{)$")
+# A call's argument list, without nested parentheses; an argument that is a
+# name or a dereferenced name can become "{}", the zero of its type.
+CALL = re.compile(r"\b(?!(?:if|while|for|switch|return|sizeof)\()\w+\(([^()]*)\)")
+ARGUMENT = re.compile(r"\*?[A-Za-z_][\w.]*(?:->\w+)*")
+STRING = re.compile(r'"(\\.|[^"\\])+"')
+ESCAPE_FINAL = re.compile(r"(?<=\\x1b\[)\d*([A-Za-z])")
 
 
 def code_part(line):
@@ -98,6 +105,23 @@ def mutants_of_line(line):
         value = int(match.group(1))
         for changed in sorted({value + 1, max(value - 1, 0)} - {value}):
             yield "constant", code[:match.start()] + str(changed) + code[match.end():] + rest
+    for call in CALL.finditer(code):
+        start = call.start(1)
+        for argument in re.finditer(r"[^,]+", call.group(1)):
+            text = argument.group(0).strip()
+            if ARGUMENT.fullmatch(text) and text not in ("true", "false", "nullptr"):
+                at = start + argument.start() + argument.group(0).index(text)
+                yield "argument", code[:at] + "{}" + code[at + len(text):] + rest
+    for literal in STRING.finditer(code):
+        for final in ESCAPE_FINAL.finditer(literal.group(0)):
+            at = literal.start() + final.start(1)
+            letter = "B" if final.group(1) == "A" else "A"
+            yield "escape sequence", code[:at] + letter + code[at + 1:] + rest
+        letters = [i for i, char in enumerate(literal.group(0))
+                   if char.isalpha() and literal.group(0)[i - 1] != "\\"]
+        if letters and not ESCAPE_FINAL.search(literal.group(0)):
+            at = literal.start() + letters[0]
+            yield "message character", code[:at] + code[at].swapcase() + code[at + 1:] + rest
     if STATEMENT.match(code):
         yield "statement dropped", ""
     condition = CONDITION.match(code.rstrip())
