@@ -3,35 +3,25 @@
 #include <cstdlib>
 #include <iostream>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
+#include "display/console_output.h"
 
 namespace forestfire {
 
 namespace {
 
-bool stdoutIsTerminal() {
-#ifdef _WIN32
-  // A console, not merely a character device: NUL is one too.
-  DWORD mode = 0;
-  return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
-#else
-  return isatty(STDOUT_FILENO) != 0;
-#endif
+const ConsoleOutput* terminal() {
+  const auto* output = dynamic_cast<const ConsoleOutput*>(std::cout.rdbuf());
+  return output != nullptr && output->isTerminal() ? output : nullptr;
 }
 
 }  // namespace
 
+bool consoleIsTerminal() {
+  return terminal() != nullptr;
+}
+
 void clearConsole() {
-  static const bool isTerminal = stdoutIsTerminal();
-  if (!isTerminal) {
+  if (terminal() == nullptr) {
     return;
   }
 #ifdef _WIN32
@@ -41,6 +31,13 @@ void clearConsole() {
   // Cursor home, clear the screen, clear the scroll-back.
   std::cout << "\x1b[H\x1b[2J\x1b[3J";
 #endif
+}
+
+void endConsoleLine() {
+  const ConsoleOutput* output = terminal();
+  if (output != nullptr && !output->atLineStart()) {
+    std::cout << '\n' << std::flush;
+  }
 }
 
 }  // namespace forestfire

@@ -35,9 +35,7 @@ void Forest::display(Grid grid, std::int32_t timeStep) const {
     grid.setCell(*tree->getX(), *tree->getY(), symbolFor(statusOf(tree)));
   }
   clearConsole();
-  // The line end goes in as a string, not as a lone character: wine's C
-  // library flushes its stream on a lone line end, which would split the frame.
-  std::cout << "Current time step: " << timeStep << "\n";
+  std::cout << "Current time step: " << timeStep << '\n';
   std::cout << "_________________________________\n";
   grid.print();
 }

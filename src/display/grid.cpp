@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "display/console.h"
+
 namespace forestfire {
 
 namespace {
@@ -50,7 +52,13 @@ void Grid::print() const {
     }
   }
   std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-  std::cout << "Press enter to advance the time step, or press q to exit" << std::endl;
+  std::cout << "Press enter to advance the time step, or press q to exit";
+  // On a terminal the cursor waits at the end of the prompt, where the keys
+  // echo, and the whole frame fits on a screen of as many rows as it has lines.
+  if (!consoleIsTerminal()) {
+    std::cout << '\n';
+  }
+  std::cout.flush();
 }
 
 }  // namespace forestfire

@@ -35,6 +35,7 @@ class Grid {
 
   // Writes the grid to standard output, one line per row with every cell
   // between two blanks, then the prompt line, and flushes once at the end.
+  // On a terminal the prompt line has no line end: the cursor waits there.
   void print() const;
 
  private:

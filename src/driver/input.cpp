@@ -4,8 +4,14 @@
 #include <cstdio>
 #include <iostream>
 
-#ifndef _WIN32
-#include <poll.h>
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <sys/select.h>
 #include <unistd.h>
 #endif
 
@@ -17,14 +23,26 @@ bool isTransient(int error) {
   return error == EINTR || error == EAGAIN || error == EWOULDBLOCK;
 }
 
-// Where there is no poll for standard input (Windows), the read is simply
-// tried again.
+#ifdef _WIN32
+// A console's input handle is waited on until it has input; any other
+// handle (a pipe, a file) cannot be waited on, and is read again after a
+// pause of 10 ms.
 void waitUntilReadable() {
-#ifndef _WIN32
-  pollfd input{STDIN_FILENO, POLLIN, 0};
-  poll(&input, 1, -1);  // however it ends, the read that follows tells
-#endif
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  DWORD mode = 0;
+  if (GetConsoleMode(input, &mode) == 0 || WaitForSingleObject(input, INFINITE) != WAIT_OBJECT_0) {
+    Sleep(10);
+  }
 }
+#else
+// select(), not poll(): poll() does not wait on a terminal everywhere.
+void waitUntilReadable() {
+  fd_set readable;
+  FD_ZERO(&readable);
+  FD_SET(STDIN_FILENO, &readable);
+  select(STDIN_FILENO + 1, &readable, nullptr, nullptr, nullptr);  // the next read tells
+}
+#endif
 
 }  // namespace
 

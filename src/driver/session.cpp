@@ -7,7 +7,9 @@
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <string>
 
+#include "display/console.h"
 #include "display/grid.h"
 #include "driver/input.h"
 #include "model/forest.h"
@@ -18,9 +20,15 @@ namespace {
 
 constexpr int kFailure = 1;
 
-// One line on standard error: what failed, and the system's reason.
+// One line on standard error, in one write, on a line of its own.
+void report(const std::string& message) {
+  endConsoleLine();
+  std::cerr << "forestfire: " + message + "\n";
+}
+
+// What failed, and the system's reason.
 void reportFailure(const char* what, int error) {
-  std::cerr << "forestfire: " << what << ": " << std::strerror(error) << std::endl;
+  report(std::string(what) + ": " + std::strerror(error));
 }
 
 // Flushes standard output.  False, and reported, when anything written so
@@ -60,7 +68,9 @@ int runForestFire(std::uint32_t seed) {
   }
   const auto forest = std::make_unique<Forest>(*dampness);
   forest->populate(forest.get());
-  return playUntilQuit(*forest);
+  const int status = playUntilQuit(*forest);
+  endConsoleLine();
+  return status;
 }
 
 // A digit outside 1 to 3 is kept without a word and the prompt goes on; only
@@ -72,7 +82,7 @@ std::optional<std::int32_t> askForDampness() {
     char character = 0;
     const ReadResult read = nextCharacter(character);
     if (read == ReadResult::EndOfInput) {
-      std::cerr << "forestfire: input ended before a dampness level was chosen" << std::endl;
+      report("input ended before a dampness level was chosen");
     }
     if (read != ReadResult::Character) {
       return std::nullopt;
