@@ -1,21 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "display/grid.h"
-#include "helpers.h"
+#include "model/forest.h"
+#include "reference.h"
 
 namespace forestfire {
 namespace {
 
-// The frame's lines, less the clear that a terminal running the tests gets
-// (it ends in the only "J" of the first line).
-std::vector<std::string> frame(const Forest& forest, int timeStep, const Grid& grid = Grid()) {
-  std::vector<std::string> lines = linesWrittenBy([&] { forest.display(grid, timeStep); });
-  lines[0].erase(0, lines[0].rfind('J') + 1);
-  return lines;
+std::string frame(const Forest& forest, int timeStep, const Grid& grid = Grid()) {
+  return textWrittenBy([&] { forest.display(grid, timeStep); });
 }
 
 TEST(DisplayTest, EachTreeShowsItsStatusInsideTheBorder) {
-  EXPECT_EQ(frame(Forest(Dry), 5), std::vector<std::string>{"List is Empty"});
+  EXPECT_EQ(frame(Forest(Dry), 5), "List is Empty\n");
   Forest forest(Dry);
   forest.populate(&forest);
   std::vector<Tree*> trees;  // (x, y) is trees[(y - 1) * 20 + x - 1]
@@ -28,20 +25,19 @@ TEST(DisplayTest, EachTreeShowsItsStatusInsideTheBorder) {
     scribbled.setCell(row, column, 'x');
   }
   scribbled.setCell(4, 5, '\0');
-  const std::vector<std::string> first = frame(forest, 1, scribbled);
-  EXPECT_EQ(first, firstFrame()) << "nothing of the grid passed in shows";
-  trees[62]->setStatus(Burnt);    // (3, 4)
-  trees[126]->setStatus(7);       // (7, 7)
-  trees[27]->setStatus(-1);       // (8, 2)
-  trees[99]->setStatus(Burning);  // (20, 5), under the border, never shown
-  trees[384]->setStatus(Burnt);   // (5, 20), likewise
-  std::vector<std::string> expected = first;
-  expected[0] = "Current time step: -2147483647";
-  expected[5][13] = ' ';
-  expected[9][22] = expected[10][7] = '!';
-  EXPECT_EQ(frame(forest, -2147483647), expected);
-  const std::vector<std::string> scribbledLines = linesWrittenBy([&] { scribbled.print(); });
-  EXPECT_EQ(scribbledLines[4].substr(13, 4), "x   ") << "drawn into a copy; a NUL leaves a blank";
+  std::string expected = reference::firstForest();
+  EXPECT_EQ(frame(forest, 1, scribbled), reference::frame(expected, 1))
+      << "nothing of the grid passed in shows";
+  // {x, y, status}: burnt, two outside the three, and two under the border
+  const int changes[][3] = {{3, 4, Burnt},    {7, 7, 7},      {8, 2, -1},
+                            {20, 5, Burning}, {5, 20, Burnt}, {19, 19, Burning}};
+  for (const auto& [x, y, status] : changes) {
+    trees[static_cast<std::size_t>((y - 1) * 20 + x - 1)]->setStatus(status);
+    expected[static_cast<std::size_t>((y - 1) * 20 + x - 1)] = static_cast<char>('0' + status);
+  }
+  EXPECT_EQ(frame(forest, -2147483647), reference::frame(expected, -2147483647));
+  EXPECT_EQ(textWrittenBy([&] { scribbled.print(); }).substr(4 * 64 + 13, 4), "x   ")
+      << "drawn into a copy; a NUL leaves a blank";
 }
 
 }  // namespace

@@ -1,83 +1,109 @@
 // The program as a user runs it: the built binary, fed through a pipe, made
-// to fail its reads and writes, and typed at in a real terminal.
+// to fail its reads and writes, writing to outputs that make it wait, and
+// typed at in a real terminal.  What it writes is compared byte for byte with
+// the reference, for each seed the start time can have given it.
 //
 // FORESTFIRE_PROGRAM, when set, is the command to play instead of the built
 // binary, such as "wine forestfire.exe"; its text-mode line ends are then
-// read as plain ones.
+// read as plain ones, and since its C library draws other random numbers,
+// the trees in its frames are not compared.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
 #include "driver/session.h"
-#include "helpers.h"
+#include "reference.h"
 
 namespace forestfire {
 namespace {
 
 const std::string kProgram = "'" FORESTFIRE_BINARY "'";
-const std::string kMenu = "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n";
-const std::string kReminder = "Please input a number between 1 and 3\n";
 
 // A scratch file of this test process's own: ctest runs tests side by side.
 std::string scratchFile(const std::string& name) {
   return testing::TempDir() + "forestfire_" + name + "_" + std::to_string(getpid());
 }
 
+std::string contentsOf(const std::string& path) {
+  std::ostringstream contents;
+  contents << std::ifstream(path, std::ios::binary).rdbuf();
+  return contents.str();
+}
+
 // Runs a shell script; returns what it writes, standard error included.
 std::string shell(const std::string& script) {
   const std::string path = scratchFile("output");
   std::system(("{ " + script + "; } >" + path + " 2>&1").c_str());
-  std::ostringstream output;
-  output << std::ifstream(path, std::ios::binary).rdbuf();
+  std::string output = contentsOf(path);
   std::remove(path.c_str());
-  return output.str();
+  return output;
 }
 
-// What the program writes for `input`, then its exit status on a line.
-std::string play(const std::string& input) {
-  const std::string path = scratchFile("input");
-  std::ofstream(path, std::ios::binary) << input;
-  const char* program = std::getenv("FORESTFIRE_PROGRAM");
-  std::string output = shell((program != nullptr ? program : kProgram) + " <" + path + "; echo $?");
-  std::remove(path.c_str());
-  output.erase(std::remove(output.begin(), output.end(), '\r'), output.end());
-  return output;
+// Runs `script` until it prints "yes", for a minute at the most.
+void waitFor(const std::string& script) {
+  shell("for i in $(seq 600); do [ \"$(" + script + ")\" = yes ] && break; sleep 0.1; done");
+}
+
+// The reference run, output and status, for the seed that the start time
+// gave a run between `started` and now; the last seed's when none fits.
+std::string expectedFor(const std::string& played, const std::string& input, std::time_t started,
+                        bool terminal = false) {
+  std::string expected;
+  for (std::time_t seed = started; seed <= std::time(nullptr) && expected != played; ++seed) {
+    const auto run = reference::run(input, static_cast<unsigned>(seed), terminal);
+    expected = run.output + run.errors;
+    expected += std::to_string(run.status) + '\n';
+  }
+  return expected;
+}
+
+// The text with every tree shown as a burnt one.
+std::string withoutTrees(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char shown) { return shown == '^' || shown == 'f'; }, ' ');
+  return text;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
     const std::uint8_t* data, std::size_t size);
 
-// What a run writes for the bytes it reads, checked by the fuzz target: it
-// aborts on a difference.
+// Each input of the corpus, played in this process with a seed of its own:
+// the fuzz target aborts on any byte that is not the reference's.
 TEST(DriverTest, FuzzTargetPlaysItsSeedCorpus) {
   for (const auto& entry : std::filesystem::directory_iterator(FORESTFIRE_FUZZ_CORPUS)) {
-    const std::string input = shell("cat '" + entry.path().string() + "'");
+    const std::string input = contentsOf(entry.path().string());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
   }
 }
 
-TEST(DriverTest, PlaysThroughAPipe) {
-  EXPECT_EQ(play("a\n"), kMenu + kReminder + kReminder +
-                             "forestfire: input ended before a dampness level was chosen\n1\n");
-  // A reminder for the blank, the answer 2, then a step for each character up to the q.
-  const std::string output = play(" 2\nxq\nmore");
-  EXPECT_EQ(output.substr(0, kMenu.size() + kReminder.size()), kMenu + kReminder);
-  const std::vector<std::string> lines = splitLines(output);
-  ASSERT_EQ(lines.size(), 5 + 4 * 24 + 1);
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.begin() + 29), firstFrame());
-  for (std::size_t frame = 1; frame < 4; ++frame) {
-    EXPECT_EQ(lines[5 + 24 * frame], "Current time step: " + std::to_string(frame + 1));
-    EXPECT_EQ(lines[5 + 24 * frame + 12][31], ' ') << "the centre burnt out";
+// Through a pipe: the exact bytes, seeded with the start time.
+TEST(DriverTest, PlaysThroughAPipeAsTheReferenceSays) {
+  const char* other = std::getenv("FORESTFIRE_PROGRAM");
+  const std::string program = other != nullptr ? other : kProgram;
+  const std::string path = scratchFile("input");
+  const std::string command = program + " <" + path + "; echo $?";
+  const auto shown = [&](const std::string& text) { return other ? withoutTrees(text) : text; };
+  for (const std::string& input :
+       std::vector<std::string>{"a\n", " 2\nxq\nmore", "3\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\nQq",
+                                "1" + std::string(40, 'x')}) {
+    std::ofstream(path, std::ios::binary) << input;
+    const std::time_t started = std::time(nullptr);
+    std::string played = shell(command);
+    played.erase(std::remove(played.begin(), played.end(), '\r'), played.end());
+    const std::string expected = expectedFor(played, input, started);
+    EXPECT_EQ(shown(played), shown(expected)) << input;
   }
-  EXPECT_EQ(lines.back(), "0");
+  std::remove(path.c_str());
   EXPECT_EQ(nextTimeStep(nextTimeStep(2147483646)), 2147483647) << "the count stops at its top";
 }
 
 TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
   setenv("P", FORESTFIRE_BINARY, 1);  // the program, as the scripts below call it
+  setenv("F", scratchFile("limited").c_str(), 1);
   const std::string cannotWrite = "forestfire: cannot write to standard output: ";
   const std::string cannotRead = "forestfire: cannot read standard input: ";
   const std::pair<std::string, std::string> cases[] = {
@@ -86,6 +112,9 @@ TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
       {"yes 2>&- | \"$P\" >&-; echo $?", cannotWrite + "Bad file descriptor\n1\n"},
       {"trap '' PIPE; ({ echo 2; yes ''; } 2>&- | \"$P\"; echo $? >&2) | head -c1 >/dev/null",
        cannotWrite + "Broken pipe\n1\n"},
+      // Room for the menu and the first frame, not for the last after the q.
+      {R"(trap '' XFSZ; printf 2q | prlimit --fsize=2048 "$P" >"$F"; echo $?; rm "$F")",
+       cannotWrite + "File too large\n1\n"},
       {"\"$P\" </ >/dev/null; echo $?", cannotRead + "Is a directory\n1\n"},
       // A socket that gives "2" and a line end, then a reset: its peer has
       // closed with data of its own unread.
@@ -97,30 +126,67 @@ TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
   }
 }
 
-// Seen through strace: on a terminal every write is whole (the menu, a
-// reminder, or a frame with the clear before it), so the screen never shows a
-// blank or half a frame; and an input with nothing ready yet is waited for,
-// not read again and again.
-TEST(DriverTest, WritesWholeFramesAndWaitsForInputWithoutSpinning) {
+// An output that is full waits for its reader: every frame arrives, and
+// nothing is reported.  On a terminal every frame starts with the clear and
+// ends at its prompt, and the last one is followed by a line end.
+TEST(DriverTest, WaitsForAFullOutputAndLosesNothing) {
+  const std::string input = "2\n" + std::string(200, '\n') + "q", path = scratchFile("long");
+  std::ofstream(path, std::ios::binary) << input;  // 290 KB of frames: more than either holds
+  setenv("C",
+         ("perl -MFcntl -e 'fcntl STDOUT, F_SETFL, O_NONBLOCK; exec @ARGV' " + kProgram + " <" +
+          path + " 2>&1; echo $?")
+             .c_str(),
+         1);
+  // {the output, made non-blocking and read only after a second; whether it is a terminal}
+  for (const auto& [output, terminal] : {std::pair<std::string, bool>{"{ eval \"$C\"; }", false},
+                                         {"script -qec \"$C\" /dev/null </dev/null", true}}) {
+    const std::time_t started = std::time(nullptr);
+    std::string shown = shell(output + " | (sleep 1; cat)");
+    shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());  // the terminal's
+    EXPECT_TRUE(shown == expectedFor(shown, input, started, terminal)) << output;
+  }
+  std::remove(path.c_str());
+}
+
+// In an 80 by 24 terminal, watched through strace: the whole frame is on the
+// screen, and after the q the shell goes on on a line of its own.  Every
+// write is whole (the menu, a reminder, or a frame with the clear before it),
+// so the screen never shows a blank or half a frame.  And an input with
+// nothing ready yet is waited for, not read again and again.
+TEST(DriverTest, ShowsWholeFramesOnATerminalAndWaitsWithoutSpinning) {
   if (shell("command -v tmux >/dev/null && strace -o /dev/null true && echo yes") != "yes\n") {
     GTEST_SKIP() << "needs tmux, and strace allowed to trace";
   }
-  const std::string tmux = "tmux -L " + scratchFile("tmux").substr(testing::TempDir().size()) + " ";
-  const std::string writes = scratchFile("writes"), exitFile = scratchFile("exit");
-  shell(tmux + "new-session -d -x 80 -y 30 \"strace -o " + writes +
-        " -e trace=write -e signal=none -qq -s 0 " + kProgram + "; echo \\$? > " + exitFile + "\"");
-  shell(tmux + "send-keys x Enter 2 Enter q Enter");
-  shell("for i in $(seq 100); do [ -s " + exitFile + " ] && break; sleep 0.05; done");
-  EXPECT_EQ(shell("cat " + exitFile), "0\n") << "x, line end, 2, line end, q: then the end";
-  // The bytes of each write: the menu, two reminders, then each frame with its clear.
-  EXPECT_EQ(shell("sed -n 's/^write(1, .* = //p' " + writes), "54\n38\n38\n1467\n1467\n1467\n");
+  const std::string socket = scratchFile("tmux"), writes = scratchFile("writes");
+  const std::string tmux = "tmux -f /dev/null -S " + socket + " ";
+  const std::string screen = tmux + "capture-pane -p -t forestfire";
+  shell(tmux + "new-session -d -s forestfire -x 80 -y 24 \"strace -o " + writes +
+        " -e trace=write -e signal=none -qq -s 11 " + kProgram + "; echo exit \\$?; sleep 60\"" +
+        " \\; set-option status off");
+  shell(tmux + "send-keys -t forestfire x Enter 2 Enter");
+  waitFor(screen + " | grep -q '^Current time step: 2' && echo yes");
+  const std::string shown = shell(screen);
+  EXPECT_EQ(shown.substr(0, shown.find('\n')), "Current time step: 2");
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 24);
+  EXPECT_EQ(shown.substr(shown.rfind('\n', shown.size() - 2) + 1), reference::kPrompt + "\n");
+  shell(tmux + "send-keys -t forestfire q Enter");
+  waitFor(screen + " | grep -q '^exit' && echo yes");
+  const std::string after = shell(screen);
+  EXPECT_NE(after.find(reference::kPrompt + "\nexit 0\n"), std::string::npos) << after;
+  // The menu, the reminders for x and its line end, three frames, the last line end.
+  const std::string frame = "write(1, \"\\33[H\\33[2J\\33[3J\"..., 1466) = 1466\n";
+  EXPECT_EQ(shell("sed -n 's/)  *= /) = /; /^write(1,/p' " + writes),
+            "write(1, \"1) Dry\\n2) M\"..., 54) = 54\n"
+            "write(1, \"Please inpu\"..., 38) = 38\nwrite(1, \"Please inpu\"..., 38) = 38\n" +
+                frame + frame + frame + "write(1, \"\\n\", 1) = 1\n");
+  shell(tmux + "kill-server; rm -f " + socket + " " + writes);
   // A non-blocking input's end is still an end; and the reads that find nothing are few.
   const std::string nonBlocking = "perl -MFcntl -e 'fcntl STDIN, F_SETFL, O_NONBLOCK; exec @ARGV' ";
   EXPECT_EQ(shell("(printf 2; sleep 0.3; echo) | " + nonBlocking + "strace -e trace=read -o " +
                   writes + " " + kProgram + " | grep -c 'Current time step'"),
             "2\n");
   EXPECT_LT(std::stoi(shell("grep -c EAGAIN " + writes)), 10);
-  shell(tmux + "kill-server; rm -f " + writes + " " + exitFile);
+  std::remove(writes.c_str());
 }
 
 }  // namespace

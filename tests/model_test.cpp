@@ -5,9 +5,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <iterator>
+#include <vector>
 
-#include "helpers.h"
+#include "model/forest.h"
+#include "reference.h"
 
 namespace forestfire {
 namespace {
@@ -41,47 +42,28 @@ TEST(ModelTest, RemoveBurntReleasesRunsAnywhereInTheList) {
 
 TEST(ModelTest, PrintListShowsEachTreeOrThatThereAreNone) {
   Forest forest(Dry);
-  EXPECT_EQ(linesWrittenBy([&] { forest.printList(); }), std::vector<std::string>{"List is Empty"});
+  EXPECT_EQ(textWrittenBy([&] { forest.printList(); }), "List is Empty\n");
   forest.populate(&forest);
   forest.getTail()->setStatus(999);
-  const std::vector<std::string> lines = linesWrittenBy([&] { forest.printList(); });
-  ASSERT_EQ(lines.size(), 403u);
-  EXPECT_EQ(lines[0], "List Start");
-  EXPECT_EQ(lines[190], "Next Tree is at position X:10 Y:10 Status:1");
-  EXPECT_EQ(lines[400], "Next Tree is at position X:20 Y:20 Status:999");
-  EXPECT_EQ(lines[401] + lines[402], "List End");
-  delete new Tree(2, 2, nullptr);  // a tree that never had a status
+  std::string expected = "List Start\n";
+  for (int tree = 0; tree < 400; ++tree) {
+    const int status = tree == 189 ? 1 : tree == 399 ? 999 : 0;
+    expected += "Next Tree is at position X:" + std::to_string(tree % 20 + 1) +
+                " Y:" + std::to_string(tree / 20 + 1) + " Status:" + std::to_string(status) + "\n";
+  }
+  EXPECT_EQ(textWrittenBy([&] { forest.printList(); }), expected + "List End\n\n");
 }
 
-// The status of every tree in list order, from the forest's list dump: "0"
-// for a healthy tree, "1" for a burning one, "2" for a burnt one.
+// The status of every tree in list order, from the forest's list dump.
 std::string statuses(const Forest& forest) {
-  const std::vector<std::string> lines = linesWrittenBy([&] { forest.printList(); });
-  std::string result;  // every line but the start and the end of the list
-  std::transform(lines.begin() + 1, lines.end() - 2, std::back_inserter(result),
-                 [](const std::string& line) { return line.back(); });
-  return result;
-}
-
-// The rule again, on statuses in list order, drawing from `values`.
-std::string referenceStep(const std::string& before, int threshold, const std::vector<int>& values,
-                          std::size_t& used) {
-  std::string after = before;
-  for (std::size_t i = 0; i < 400; ++i) {
-    if (before[i] != '1') {
-      continue;
-    }
-    after[i] = '2';
-    for (std::size_t n = 0; n < 9; ++n) {                        // the neighbours, in list order
-      const std::size_t x = i % 20 + n % 3, y = i / 20 + n / 3;  // each counted from 1
-      const std::size_t j = (y - 1) * 20 + x - 1;
-      if (x >= 1 && x <= 20 && y >= 1 && y <= 20 && before[j] == '0' &&
-          values.at(used++) % 100 >= threshold) {
-        after[j] = '1';
-      }
+  std::istringstream lines(textWrittenBy([&] { forest.printList(); }));
+  std::string result;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("Next Tree", 0) == 0) {
+      result += line.back();
     }
   }
-  return after;
+  return result;
 }
 
 // Every step must draw exactly the values the reference draws: the value
@@ -97,11 +79,10 @@ TEST(ModelTest, WholeRunsAgreeDrawForDrawWithTheReference) {
       std::srand(seed);
       Forest forest(dampness);
       forest.populate(&forest);
-      std::string expected(400, '0');
-      expected[189] = '1';  // (10, 10)
+      std::string expected = reference::firstForest();
       std::size_t used = 0;
       for (int step = 1; step <= 60; ++step) {
-        expected = referenceStep(expected, threshold, values, used);
+        expected = reference::step(expected, threshold, [&] { return values.at(used++); });
         forest.advance();
         ASSERT_EQ(std::rand(), values[used++]) << "seed " << seed << ", step " << step;
         ASSERT_EQ(statuses(forest), expected) << "seed " << seed << ", step " << step;
