@@ -20,4 +20,4 @@ trap 'wineserver -k' EXIT
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
 FORESTFIRE_PROGRAM="wine '$PWD/build-windows/forestfire.exe'" \
-  build/forestfire_tests --gtest_filter='DriverTest.PlaysThroughAPipe'
+  build/forestfire_tests --gtest_filter='DriverTest.PlaysThroughAPipeAsTheReferenceSays'

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Times the whole program on 20,000 Enter presses (after the answer 2, then q),
-# output to /dev/null, against the floor: a program that only writes the same
-# transcript, the menu and every frame in one write each.  Prints the median
-# of seven runs of each.
+# Measures the whole program on PRESSES Enter presses (after the answer 2,
+# then q), output to /dev/null:
 #
-#   bash bench/whole_process.sh [build-dir]
+# - instructions per key press, counted by valgrind's callgrind: the cost of
+#   one press once the fire is out, from two runs of different lengths.  A
+#   count, not a time: it is the same on a loaded machine and on any machine
+#   of the same processor family and libraries;
+# - the median wall-clock time of RUNS runs, against the floor: a program
+#   that only writes the same transcript, in the same writes (the menu and
+#   every frame in one write each).  This ratio mostly tells what a system
+#   call costs on the machine at hand: it differs from one machine to another.
+#
+#   [PRESSES=100000] [RUNS=7] bash bench/whole_process.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
-presses=${PRESSES:-20000}
+presses=${PRESSES:-100000}
 runs=${RUNS:-7}
 
 cmake -B "$build" -DCMAKE_BUILD_TYPE=Release -DFORESTFIRE_BUILD_BENCHMARKS=ON >/dev/null
@@ -16,10 +23,24 @@ cmake --build "$build" --parallel --target forestfire write_frames >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-{ printf '2\n'; head -c "$presses" /dev/zero | tr '\0' '\n'; printf 'q'; } >"$work/input"
+# input N FILE: the answer 2, N Enter presses, then q.
+input() { { printf '2\n'; head -c "$1" /dev/zero | tr '\0' '\n'; printf 'q'; } >"$2"; }
+input "$presses" "$work/input"
 "$build/forestfire" <"$work/input" >"$work/transcript"
 # Where the program's writes start: the menu, then every frame.
 { echo 0; grep -a -b -o 'Current time step: ' "$work/transcript" | cut -d: -f1; } >"$work/offsets"
+
+if command -v valgrind >/dev/null; then
+  # instructions N: what the program executes for N presses.
+  instructions() {
+    input "$1" "$work/counted"
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$build/forestfire" \
+      <"$work/counted" 2>&1 >/dev/null | sed -n 's/.*Collected : //p'
+  }
+  short=$(instructions 2000)
+  long=$(instructions 6000)
+  echo "instructions per key press: $(((long - short) / 4000)) (callgrind, fire out)"
+fi
 
 # Median wall-clock seconds of $runs runs of the command, fed the input.
 median_of() {

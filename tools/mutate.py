@@ -188,6 +188,7 @@ def main():
     if args.list:
         for relative, number, kind, _, mutated in mutants:
             print("%s:%d: %s: %s" % (relative, number, kind, mutated.strip()))
+        shutil.rmtree(work, ignore_errors=True)
         return 0
 
     generator = ["-G", "Ninja"] if shutil.which("ninja") else []
