@@ -1,0 +1,15 @@
+# Cross-compiles for Linux on another processor with Debian's cross compilers
+# (g++-ARCH-linux-gnu), and runs what it builds under qemu-user:
+#
+#   cmake -B build-s390x -DCMAKE_TOOLCHAIN_FILE=cmake/linux-gnu-cross.cmake \
+#     -DFORESTFIRE_CROSS_ARCH=s390x -DFORESTFIRE_GTEST_SOURCE=/usr/src/googletest
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES FORESTFIRE_CROSS_ARCH)
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR ${FORESTFIRE_CROSS_ARCH})
+set(CMAKE_C_COMPILER ${FORESTFIRE_CROSS_ARCH}-linux-gnu-gcc)
+set(CMAKE_CXX_COMPILER ${FORESTFIRE_CROSS_ARCH}-linux-gnu-g++)
+set(CMAKE_FIND_ROOT_PATH /usr/${FORESTFIRE_CROSS_ARCH}-linux-gnu)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${FORESTFIRE_CROSS_ARCH} -L /usr/${FORESTFIRE_CROSS_ARCH}-linux-gnu)
