@@ -36,9 +36,9 @@ Grid::Grid() {
 void Grid::drawBorder() {
   cells.front().fill('_');
   cells.back().fill('_');
-  for (auto& row : cells) {
-    row.front() = '|';
-    row.back() = '|';
+  for (std::size_t row = 0; row < kGridSize; ++row) {
+    cells[row][0] = '|';
+    cells[row][kGridSize - 1] = '|';
   }
 }
 
