@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
+#include "display/console_output.h"
 #include "display/grid.h"
 #include "model/forest.h"
 #include "reference.h"
@@ -38,6 +42,25 @@ TEST(DisplayTest, EachTreeShowsItsStatusInsideTheBorder) {
   EXPECT_EQ(frame(forest, -2147483647), reference::frame(expected, -2147483647));
   EXPECT_EQ(textWrittenBy([&] { scribbled.print(); }).substr(4 * 64 + 13, 4), "x   ")
       << "drawn into a copy; a NUL leaves a blank";
+}
+
+// More than the buffer holds, written without a flush, goes out whole and in
+// order: what is held when it fills, then the rest when it goes.
+TEST(DisplayTest, ConsoleOutputWritesAllItIsGiven) {
+  const std::string path = testing::TempDir() + "forestfire_console_output";
+  std::FILE* const file = std::fopen(path.c_str(), "wb");
+  std::string text;
+  for (int number = 0; text.size() < 40000; ++number) {
+    text += std::to_string(number) + (number % 16 == 0 ? '\n' : ' ');
+  }
+  {
+    ConsoleOutput output(fileno(file));
+    std::ostream(&output) << text << 'x';
+    EXPECT_FALSE(output.isTerminal());
+  }
+  std::fclose(file);
+  EXPECT_TRUE(textWrittenBy([&] { std::cout << std::ifstream(path).rdbuf(); }) == text + 'x');
+  std::remove(path.c_str());
 }
 
 }  // namespace

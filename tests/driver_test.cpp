@@ -140,20 +140,23 @@ TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
 // nothing is reported.  On a terminal every frame starts with the clear and
 // ends at its prompt, and the last one is followed by a line end.
 TEST(DriverTest, WaitsForAFullOutputAndLosesNothing) {
-  const std::string input = "2\n" + std::string(200, '\n') + "q", path = scratchFile("long");
-  std::ofstream(path, std::ios::binary) << input;  // 290 KB of frames: more than either holds
+  const std::string frames = "2\n" + std::string(200, '\n') + "q", path = scratchFile("long");
   setenv("C",
          ("perl -MFcntl -e 'fcntl STDOUT, F_SETFL, O_NONBLOCK; exec @ARGV' " + kProgram + " <" +
           path + " 2>&1; echo $?")
              .c_str(),
          1);
-  // {the output, made non-blocking and read only after a second; whether it is a terminal}
-  for (const auto& [output, terminal] : {std::pair<std::string, bool>{"{ eval \"$C\"; }", false},
-                                         {"script -qec \"$C\" /dev/null </dev/null", true}}) {
+  const std::string terminal = "script -qec \"$C\" /dev/null </dev/null";
+  // {the output, non-blocking and read only after a second; whether it is a terminal; the input}
+  for (const auto& [output, onTerminal, input] :
+       {std::tuple<std::string, bool, std::string>{"{ eval \"$C\"; }", false, frames},
+        {terminal, true, frames},
+        {terminal, true, "x"}}) {  // 290 KB: more than either holds
+    std::ofstream(path, std::ios::binary) << input;
     const std::time_t started = std::time(nullptr);
     std::string shown = shell(output + " | (sleep 1; cat)");
     shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());  // the terminal's
-    EXPECT_TRUE(shown == expectedFor(shown, input, started, terminal)) << output;
+    EXPECT_TRUE(shown == expectedFor(shown, input, started, onTerminal)) << output << input;
   }
   std::remove(path.c_str());
 }
@@ -195,6 +198,12 @@ TEST(DriverTest, ShowsWholeFramesOnATerminalAndWaitsWithoutSpinning) {
   EXPECT_EQ(shell("(printf 2; sleep 0.3; echo) | " + nonBlocking + "strace -e trace=read -o " +
                   writes + " " + kProgram + " | grep -c 'Current time step'"),
             "2\n");
+  EXPECT_LT(std::stoi(shell("grep -c EAGAIN " + writes)), 10);
+  // Nor is a full output written again and again.
+  EXPECT_EQ(shell("yes '' | head -c 300 | (echo 2; cat) | perl -MFcntl -e 'fcntl STDOUT, F_SETFL, "
+                  "O_NONBLOCK; exec @ARGV' strace -e trace=write -o " +
+                  writes + " " + kProgram + " | (sleep 1; grep -c 'Current time step')"),
+            "302\n");
   EXPECT_LT(std::stoi(shell("grep -c EAGAIN " + writes)), 10);
   std::remove(writes.c_str());
 }

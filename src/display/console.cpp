@@ -35,7 +35,7 @@ void clearConsole() {
 
 void endConsoleLine() {
   const ConsoleOutput* output = terminal();
-  if (output != nullptr && !output->atLineStart()) {
+  if (output != nullptr && std::cout.flush() && !output->endsLine()) {
     std::cout << '\n' << std::flush;
   }
 }

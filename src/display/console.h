@@ -21,10 +21,10 @@ bool consoleIsTerminal();
 // waiting, then runs "cls".
 void clearConsole();
 
-// On a terminal whose cursor waits at the end of a line (a frame's prompt),
-// moves it to the start of a line of its own and flushes std::cout, so that
-// what comes next (the shell's prompt, a message) starts there.  Elsewhere
-// does nothing.
+// On a terminal, flushes std::cout and, if the cursor then waits at the end
+// of a line (a frame's prompt), moves it to the start of a line of its own,
+// so that what comes next (the shell's prompt, a message) starts there.
+// Elsewhere does nothing.
 void endConsoleLine();
 
 }  // namespace forestfire

@@ -64,10 +64,6 @@ ConsoleOutput::~ConsoleOutput() {
   writeHeld();
 }
 
-bool ConsoleOutput::atLineStart() const {
-  return (pptr() > pbase() ? pptr()[-1] : lastWritten) == '\n';
-}
-
 ConsoleOutput::int_type ConsoleOutput::overflow(int_type character) {
   if (!writeHeld()) {
     return traits_type::eof();

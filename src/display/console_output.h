@@ -30,9 +30,10 @@ class ConsoleOutput : public std::streambuf {
 
   // Whether the descriptor is a terminal (on Windows, a console).
   bool isTerminal() const { return terminal; }
-  // Whether the last character put into the buffer was a line end, or none
-  // was put yet: the cursor of a terminal is at the start of a line.
-  bool atLineStart() const;
+  // Whether the last character written out was a line end, or none was
+  // written yet: then a terminal's cursor is at the start of a line.  What
+  // the buffer still holds does not count.
+  bool endsLine() const { return lastWritten == '\n'; }
 
  protected:
   int_type overflow(int_type character) override;
