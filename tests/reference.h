@@ -76,12 +76,11 @@ inline std::string frame(const std::string& forest, long timeStep, bool terminal
                      std::string(33, '_') + "\n";
   for (int row = 0; row <= 20; ++row) {
     for (int column = 0; column <= 20; ++column) {
-      char cell = column == 0 || column == 20 ? '|' : row == 0 || row == 20 ? '_' : '!';
-      if (cell == '!') {
-        const char status = forest[static_cast<std::size_t>((column - 1) * 20 + row - 1)];
-        cell = status == '0' ? '^' : status == '1' ? 'f' : status == '2' ? ' ' : '!';
-      }
-      text += std::string{' ', cell, ' '};
+      const bool border = row % 20 == 0 || column % 20 == 0;
+      const auto status =
+          border ? 0 : forest[static_cast<std::size_t>((column - 1) * 20 + row - 1)] - '0';
+      const char tree = status >= 0 && status < 3 ? "^f "[status] : '!';
+      text += std::string{' ', column % 20 == 0 ? '|' : row % 20 == 0 ? '_' : tree, ' '};
     }
     text += "\n";
   }
@@ -99,13 +98,13 @@ struct Run {
 // and including the first "q".  On a terminal every frame is cleared first,
 // and the cursor goes to a line of its own at the end.
 inline Run run(const std::string& input, unsigned seed, bool terminal = false) {
-  Run run{1, kMenu, "forestfire: input ended before a dampness level was chosen\n"};
+  Run run{0, kMenu, ""};
   std::size_t at = 0;
   for (; at < input.size() && (input[at] < '1' || input[at] > '3'); ++at) {
     run.output += input[at] >= '0' && input[at] <= '9' ? "" : kReminder;
   }
   if (at == input.size()) {
-    return run;
+    return {1, run.output, "forestfire: input ended before a dampness level was chosen\n"};
   }
   const int limit = threshold(input[at] - '0');
   std::srand(seed);
@@ -119,8 +118,6 @@ inline Run run(const std::string& input, unsigned seed, bool terminal = false) {
       break;
     }
   }
-  run.status = 0;
-  run.errors.clear();
   run.output += terminal ? "\n" : "";
   return run;
 }
