@@ -2,61 +2,12 @@
 
 #include <cerrno>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <io.h>
-#include <windows.h>
-#else
-#include <sys/select.h>
-#include <unistd.h>
-#endif
+#include "display/console_io.h"
 
 namespace forestfire {
 
-namespace {
-
-#ifdef _WIN32
-bool isConsole(int descriptor) {
-  // A console, not merely a character device: NUL is one too.
-  DWORD mode = 0;
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
-  return GetConsoleMode(handle, &mode) != 0;
-}
-
-// The C runtime's write, which turns each line end into CR LF on a text
-// descriptor.  It does not report a full descriptor: a transient failure is
-// waited out for a few milliseconds.
-long writeSome(int descriptor, const char* bytes, std::size_t count) {
-  return _write(descriptor, bytes, static_cast<unsigned>(count));
-}
-
-void waitUntilWritable(int /*descriptor*/) {
-  Sleep(10);
-}
-#else
-bool isConsole(int descriptor) {
-  return isatty(descriptor) != 0;
-}
-
-long writeSome(int descriptor, const char* bytes, std::size_t count) {
-  return write(descriptor, bytes, count);
-}
-
-// select(), not poll(): poll() does not wait on a terminal everywhere.
-void waitUntilWritable(int descriptor) {
-  fd_set writable;
-  FD_ZERO(&writable);
-  FD_SET(descriptor, &writable);
-  select(descriptor + 1, nullptr, &writable, nullptr, nullptr);  // the next write tells
-}
-#endif
-
-}  // namespace
-
-ConsoleOutput::ConsoleOutput(int target) : descriptor(target), terminal(isConsole(target)) {
+ConsoleOutput::ConsoleOutput(int target)
+    : descriptor(target), terminal(forestfire::isTerminal(target)) {
   setp(held.data(), held.data() + held.size());
 }
 

@@ -4,16 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
-#include <sys/select.h>
-#include <unistd.h>
-#endif
+#include "display/console_io.h"
 
 namespace forestfire {
 
@@ -22,27 +13,6 @@ namespace {
 bool isTransient(int error) {
   return error == EINTR || error == EAGAIN || error == EWOULDBLOCK;
 }
-
-#ifdef _WIN32
-// A console's input handle is waited on until it has input; any other
-// handle (a pipe, a file) cannot be waited on, and is read again after a
-// pause of 10 ms.
-void waitUntilReadable() {
-  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-  DWORD mode = 0;
-  if (GetConsoleMode(input, &mode) == 0 || WaitForSingleObject(input, INFINITE) != WAIT_OBJECT_0) {
-    Sleep(10);
-  }
-}
-#else
-// select(), not poll(): poll() does not wait on a terminal everywhere.
-void waitUntilReadable() {
-  fd_set readable;
-  FD_ZERO(&readable);
-  FD_SET(STDIN_FILENO, &readable);
-  select(STDIN_FILENO + 1, &readable, nullptr, nullptr, nullptr);  // the next read tells
-}
-#endif
 
 }  // namespace
 
@@ -58,7 +28,7 @@ ReadResult readCharacter(char& character) {
     }
     std::clearerr(stdin);
     std::cin.clear();
-    waitUntilReadable();
+    waitUntilReadable(0);  // standard input
   }
   return ReadResult::Character;
 }
