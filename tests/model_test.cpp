@@ -1,6 +1,7 @@
 // The forest model's list of trees.  The spread step is checked frame by
 // frame against the reference, through the driver suite's seed corpus.
 #include <gtest/gtest.h>
+
 #include "model/forest.h"
 #include "reference.h"
 
@@ -46,6 +47,11 @@ TEST(ModelTest, PrintListShowsEachTreeOrThatThereAreNone) {
                 " Y:" + std::to_string(tree / 20 + 1) + " Status:" + std::to_string(status) + "\n";
   }
   EXPECT_EQ(textWrittenBy([&] { forest.printList(); }), expected + "List End\n\n");
+  const Tree* tree = forest.getTail();  // the links back pass through every tree, in order
+  for (int left = 400; left > 1; --left, tree = tree->getPrev()) {
+    ASSERT_TRUE(tree->getPrev() != nullptr && tree->getPrev()->getNext() == tree) << left;
+  }
+  EXPECT_EQ(tree, forest.getHead());
 }
 
 }  // namespace
