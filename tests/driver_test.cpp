@@ -172,8 +172,14 @@ TEST(DriverTest, ShowsWholeFramesOnATerminalAndWaitsWithoutSpinning) {
   const std::string socket = scratchFile("tmux"), writes = scratchFile("writes");
   const std::string tmux = "tmux -f /dev/null -S " + socket + " ";
   const std::string screen = tmux + "capture-pane -p -t forestfire";
-  shell(tmux + "new-session -d -s forestfire -x 80 -y 24 \"strace -o " + writes +
-        " -e trace=write -e signal=none -qq -s 11 " + kProgram + "; echo exit \\$?; sleep 60\"" +
+  // However the test ends, the session goes, with what it made: a watchdog in it hangs it up.
+  struct Cleanup {
+    std::string script;
+    ~Cleanup() { shell(script); }
+  } const cleanup{tmux + "kill-server; rm -f " + socket + " " + writes};
+  shell(tmux + "new-session -d -s forestfire -x 80 -y 24 \"(sleep 120; rm -f " + socket + " " +
+        writes + "; kill -HUP 0) & strace -o " + writes +
+        " -e trace=write -e signal=none -qq -s 11 " + kProgram + "; echo exit \\$?; wait\"" +
         " \\; set-option status off");
   shell(tmux + "send-keys -t forestfire x Enter 2 Enter");
   waitFor(screen + " | grep -q '^Current time step: 2' && echo yes");
@@ -191,7 +197,7 @@ TEST(DriverTest, ShowsWholeFramesOnATerminalAndWaitsWithoutSpinning) {
             "write(1, \"1) Dry\\n2) M\"..., 54) = 54\n"
             "write(1, \"Please inpu\"..., 38) = 38\nwrite(1, \"Please inpu\"..., 38) = 38\n" +
                 frame + frame + frame + "write(1, \"\\n\", 1) = 1\n");
-  shell(tmux + "kill-server; rm -f " + socket + " " + writes);
+  shell(tmux + "kill-server");
   // A non-blocking input's end is still an end; and the reads that find nothing are few.
   EXPECT_EQ(
       shell("(printf 2; sleep 0.3; echo) | " + nonBlocking("STDIN") + "strace -e trace=read -o " +
