@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 
@@ -45,7 +46,8 @@ TEST(DisplayTest, EachTreeShowsItsStatusInsideTheBorder) {
 }
 
 // More than the buffer holds, written without a flush, goes out whole and in
-// order: what is held when it fills, then the rest when it goes.
+// order: what is held when it fills, then the rest when it goes.  A write
+// refused leaves the line as it was.
 TEST(DisplayTest, ConsoleOutputWritesAllItIsGiven) {
   const std::string path = testing::TempDir() + "forestfire_console_output";
   std::FILE* const file = std::fopen(path.c_str(), "wb");
@@ -56,10 +58,15 @@ TEST(DisplayTest, ConsoleOutputWritesAllItIsGiven) {
   {
     ConsoleOutput output(fileno(file));
     std::ostream(&output) << text << 'x';
-    EXPECT_FALSE(output.isTerminal());
   }
   std::fclose(file);
   EXPECT_TRUE(textWrittenBy([&] { std::cout << std::ifstream(path).rdbuf(); }) == text + 'x');
+  std::FILE* const readOnly = std::fopen(path.c_str(), "rb");
+  ConsoleOutput refused(fileno(readOnly));  // a failure stays, and so does its reason
+  const int reason = refused.sputc('x') == 'x' && refused.pubsync() == -1 ? errno : 0;
+  errno = 0;
+  EXPECT_TRUE(refused.pubsync() == -1 && errno == reason && refused.endsLine());
+  std::fclose(readOnly);
   std::remove(path.c_str());
 }
 

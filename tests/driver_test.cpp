@@ -80,8 +80,7 @@ std::string expectedFor(const std::string& played, const std::string& input, std
   std::string expected;
   for (std::time_t seed = started; seed <= std::time(nullptr) && expected != played; ++seed) {
     const auto run = reference::run(input, static_cast<unsigned>(seed), terminal);
-    expected = run.output + run.errors;
-    expected += std::to_string(run.status) + '\n';
+    expected = run.output + run.errors + std::to_string(run.status) + '\n';
   }
   return expected;
 }
@@ -97,8 +96,7 @@ std::string withoutTrees(std::string text) {
 TEST(DriverTest, PlaysThroughAPipeAsTheReferenceSays) {
   const char* other = std::getenv("FORESTFIRE_PROGRAM");
   const std::string program = other != nullptr ? other : kProgram;
-  const std::string path = scratchFile("input");
-  const std::string command = program + " <" + path + "; echo $?";
+  const std::string path = scratchFile("input"), command = program + " <" + path + "; echo $?";
   for (const std::string& input :
        std::vector<std::string>{"a\n", " 2\nxq\nmore", "3\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\nQq",
                                 "1" + std::string(40, 'x')}) {
@@ -118,6 +116,10 @@ TEST(DriverTest, PlaysThroughAPipeAsTheReferenceSays) {
 TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
   setenv("P", FORESTFIRE_BINARY, 1);  // the program, as the scripts below call it
   setenv("F", scratchFile("limited").c_str(), 1);
+  // A socket that gives "2" and a line end, then a reset: its peer has closed
+  // with data of its own unread.
+  setenv("R", "socketpair A, B, AF_UNIX, SOCK_STREAM, 0; syswrite B, 'x'; syswrite A, qq(2\\n); "
+         "close A; open STDIN, '<&B'; exec @ARGV", 1);
   const std::string cannotWrite = "forestfire: cannot write to standard output: ";
   const std::string cannotRead = "forestfire: cannot read standard input: ";
   const std::pair<std::string, std::string> cases[] = {
@@ -129,10 +131,9 @@ TEST(DriverTest, FailedReadOrWriteEndsTheRunWithTheSystemsReason) {
       {R"(trap '' XFSZ; printf 2q | prlimit --fsize=2048 "$P" >"$F"; echo $?; rm "$F")",
        cannotWrite + "File too large\n1\n"},
       {"\"$P\" </ >/dev/null; echo $?", cannotRead + "Is a directory\n1\n"},
-      // A socket that gives "2" and a line end, then a reset: its peer has
-      // closed with data of its own unread.
-      {"perl -MSocket -e 'socketpair A, B, AF_UNIX, SOCK_STREAM, 0; syswrite B, \"x\"; "
-       "syswrite A, \"2\\n\"; close A; open STDIN, \"<&B\"; exec @ARGV' \"$P\" >/dev/null; echo $?",
+      // On a terminal, after a frame: the message starts below the prompt.
+      {"script -qec 'perl -MSocket -e \"$R\" \"$P\"; echo $?' /dev/null </dev/null | tail -n2 | "
+       "tr -d '\\r'",
        cannotRead + "Connection reset by peer\n1\n"}};
   for (const auto& [script, expected] : cases) {
     EXPECT_EQ(shell(script), expected) << script;
@@ -153,8 +154,7 @@ TEST(DriverTest, WaitsForAFullOutputAndLosesNothing) {
         {terminal, true, "x"}}) {  // 290 KB: more than either holds
     std::ofstream(path, std::ios::binary) << input;
     const std::time_t started = std::time(nullptr);
-    std::string shown = shell(output + " | (sleep 1; cat)");
-    shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());  // the terminal's
+    const std::string shown = shell(output + " | (sleep 1; tr -d '\\r')");  // the terminal's CRs
     EXPECT_TRUE(shown == expectedFor(shown, input, started, onTerminal)) << output << input;
   }
   std::remove(path.c_str());

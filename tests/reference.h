@@ -38,11 +38,6 @@ inline std::string firstForest() {
   return forest;
 }
 
-// A roll succeeds at this remainder of rand() by 100, or above it.
-inline int threshold(int dampness) {
-  return dampness == 2 ? 70 : dampness == 3 ? 80 : 50;
-}
-
 // One step of the fire on `before`, each roll drawn with `draw()`: the burning
 // trees in list order and, for each, its healthy neighbours in list order.
 template <typename Draw>
@@ -106,7 +101,8 @@ inline Run run(const std::string& input, unsigned seed, bool terminal = false) {
   if (at == input.size()) {
     return {1, run.output, "forestfire: input ended before a dampness level was chosen\n"};
   }
-  const int limit = threshold(input[at] - '0');
+  // A roll succeeds at this remainder of rand() by 100, or above it.
+  const int limit = input[at] == '2' ? 70 : input[at] == '3' ? 80 : 50;
   std::srand(seed);
   std::string forest = firstForest();
   long timeStep = 1;
