@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <fstream>
-
-#include "display/console_output.h"
 #include "display/grid.h"
 #include "model/forest.h"
 #include "reference.h"
@@ -43,31 +38,6 @@ TEST(DisplayTest, EachTreeShowsItsStatusInsideTheBorder) {
   EXPECT_EQ(frame(forest, -2147483647), reference::frame(expected, -2147483647));
   EXPECT_EQ(textWrittenBy([&] { scribbled.print(); }).substr(4 * 64 + 13, 4), "x   ")
       << "drawn into a copy; a NUL leaves a blank";
-}
-
-// More than the buffer holds, written without a flush, goes out whole and in
-// order: what is held when it fills, then the rest when it goes.  A write
-// refused leaves the line as it was.
-TEST(DisplayTest, ConsoleOutputWritesAllItIsGiven) {
-  const std::string path = testing::TempDir() + "forestfire_console_output";
-  std::FILE* const file = std::fopen(path.c_str(), "wb");
-  std::string text;  // numbers, so that a piece lost, doubled or moved shows
-  for (int number = 0; text.size() < 40000; ++number) {
-    text += std::to_string(number) + ' ';
-  }
-  {
-    ConsoleOutput output(fileno(file));
-    std::ostream(&output) << text << 'x';
-  }
-  std::fclose(file);
-  EXPECT_TRUE(textWrittenBy([&] { std::cout << std::ifstream(path).rdbuf(); }) == text + 'x');
-  std::FILE* const readOnly = std::fopen(path.c_str(), "rb");
-  ConsoleOutput refused(fileno(readOnly));  // a failure stays, and so does its reason
-  const int reason = refused.sputc('x') == 'x' && refused.pubsync() == -1 ? errno : 0;
-  errno = 0;
-  EXPECT_TRUE(refused.pubsync() == -1 && errno == reason && refused.endsLine());
-  std::fclose(readOnly);
-  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -25,10 +25,6 @@ std::string textWrittenBy(const Action& action) {
 
 namespace reference {
 
-const std::string kMenu = "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n";
-const std::string kReminder = "Please input a number between 1 and 3\n";
-const std::string kPrompt = "Press enter to advance the time step, or press q to exit";
-
 // A forest is its statuses in list order, one character a tree, the tree
 // (x, y) at (y - 1) * 20 + x - 1: '0' healthy, '1' burning, '2' burnt; any
 // other character stands for a status the screen shows as "!".
@@ -79,24 +75,28 @@ inline std::string frame(const std::string& forest, long timeStep, bool terminal
     }
     text += "\n";
   }
-  return text + kPrompt + (terminal ? "" : "\n");
+  return text + "Press enter to advance the time step, or press q to exit" + (terminal ? "" : "\n");
 }
 
 struct Run {
   int status;
   std::string output, errors;
+  bool operator==(const Run& other) const {
+    return status == other.status && output == other.output && errors == other.errors;
+  }
 };
 
 // A whole run on `input` with the generator seeded with `seed`: the menu; a
 // reminder for every non-digit until a digit from 1 to 3; then the first
-// frame, and a step and a frame for every character after that digit, up to
-// and including the first "q".  On a terminal every frame is cleared first,
-// and the cursor goes to a line of its own at the end.
+// frame, and a step and a frame for every byte after that digit, up to and
+// including the first "q".  On a terminal every frame is cleared first, and
+// the cursor goes to a line of its own at the end.
 inline Run run(const std::string& input, unsigned seed, bool terminal = false) {
-  Run run{0, kMenu, ""};
+  Run run{0, "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n", ""};
   std::size_t at = 0;
   for (; at < input.size() && (input[at] < '1' || input[at] > '3'); ++at) {
-    run.output += input[at] >= '0' && input[at] <= '9' ? "" : kReminder;
+    run.output +=
+        input[at] >= '0' && input[at] <= '9' ? "" : "Please input a number between 1 and 3\n";
   }
   if (at == input.size()) {
     return {1, run.output, "forestfire: input ended before a dampness level was chosen\n"};

@@ -1,7 +1,7 @@
 // How the forest is shown: one frame per time step.
 #include <iostream>
 
-#include "display/console.h"
+#include "console/console.h"
 #include "display/grid.h"
 #include "model/forest.h"
 
@@ -24,8 +24,8 @@ char symbolFor(std::int32_t status) {
 
 }  // namespace
 
-// The trees on row or column kForestSide fall on the grid's border and are
-// overwritten by it: the screen shows the 19 by 19 trees inside.
+// The trees on row or column kForestSide fall on the grid's border, where
+// setCell stores nothing: the screen shows the 19 by 19 trees inside.
 void Forest::display(Grid grid, std::int32_t timeStep) const {
   if (isEmpty()) {
     std::cout << "List is Empty" << std::endl;
@@ -34,7 +34,7 @@ void Forest::display(Grid grid, std::int32_t timeStep) const {
   for (const Tree* tree = head; tree != nullptr; tree = tree->getNext()) {
     grid.setCell(*tree->getX(), *tree->getY(), symbolFor(statusOf(tree)));
   }
-  clearConsole();
+  console::clear();
   std::cout << "Current time step: " << timeStep << '\n';
   std::cout << "_________________________________\n";
   grid.print();

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "display/console.h"
+#include "console/console.h"
 
 namespace forestfire {
 
@@ -53,11 +53,9 @@ void Grid::print() const {
   }
   std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
   std::cout << "Press enter to advance the time step, or press q to exit";
-  // On a terminal the cursor waits at the end of the prompt, where the keys
-  // echo, and the whole frame fits on a screen of as many rows as it has lines.
-  if (!consoleIsTerminal()) {
-    std::cout << '\n';
-  }
+  // On a terminal, with the cursor at the prompt's end, the whole frame fits
+  // on a screen of as many rows as it has lines.
+  console::endPrompt();
   std::cout.flush();
 }
 

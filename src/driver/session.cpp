@@ -9,9 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "display/console.h"
+#include "console/console.h"
 #include "display/grid.h"
-#include "driver/input.h"
 #include "model/forest.h"
 
 namespace forestfire {
@@ -20,9 +19,11 @@ namespace {
 
 constexpr int kFailure = 1;
 
+using console::ReadResult;
+
 // One line on standard error, in one write, on a line of its own.
 void report(const std::string& message) {
-  endConsoleLine();
+  console::flushToLineStart();
   std::cerr << "forestfire: " + message + "\n";
 }
 
@@ -31,9 +32,9 @@ void reportFailure(const char* what, int error) {
   report(std::string(what) + ": " + std::strerror(error));
 }
 
-// Flushes standard output.  False, and reported, when anything written so
-// far could not be written.
-bool outputWritten() {
+// Writes out what standard output holds.  False, and reported, when anything
+// written so far could not be written.
+bool writeOut() {
   if (std::cout.flush()) {
     return true;
   }
@@ -41,9 +42,9 @@ bool outputWritten() {
   return false;
 }
 
-// readCharacter(), with a failed read reported.
-ReadResult nextCharacter(char& character) {
-  const ReadResult result = readCharacter(character);
+// console::readByte(), with a failed read reported.
+ReadResult nextByte(char& byte) {
+  const ReadResult result = console::readByte(byte);
   if (result == ReadResult::Failed) {
     reportFailure("cannot read standard input", errno);
   }
@@ -59,7 +60,7 @@ void printMenu() {
 int runForestFire(std::uint32_t seed) {
   std::srand(seed);
   printMenu();
-  if (!outputWritten()) {
+  if (!writeOut()) {
     return kFailure;
   }
   const std::optional<std::int32_t> dampness = askForDampness();
@@ -69,7 +70,7 @@ int runForestFire(std::uint32_t seed) {
   const auto forest = std::make_unique<Forest>(*dampness);
   forest->populate(forest.get());
   const int status = playUntilQuit(*forest);
-  endConsoleLine();
+  console::flushToLineStart();
   return status;
 }
 
@@ -79,19 +80,19 @@ std::optional<std::int32_t> askForDampness() {
   std::int32_t chosen = 0;
   bool asking = true;
   while (asking) {
-    char character = 0;
-    const ReadResult read = nextCharacter(character);
+    char byte = 0;
+    const ReadResult read = nextByte(byte);
     if (read == ReadResult::EndOfInput) {
       report("input ended before a dampness level was chosen");
     }
-    if (read != ReadResult::Character) {
+    if (read != ReadResult::Byte) {
       return std::nullopt;
     }
-    if (std::isdigit(static_cast<unsigned char>(character)) != 0) {
-      chosen = character - '0';
+    if (std::isdigit(static_cast<unsigned char>(byte)) != 0) {
+      chosen = byte - '0';
     } else {
       std::cout << "Please input a number between 1 and 3\n";
-      if (!outputWritten()) {
+      if (!writeOut()) {
         return std::nullopt;
       }
     }
@@ -106,20 +107,20 @@ int playUntilQuit(Forest& forest) {
   forest.display(grid, timeStep);
   bool quit = false;
   while (!quit) {
-    if (!outputWritten()) {
+    if (!writeOut()) {
       return kFailure;
     }
-    char character = 0;
-    const ReadResult read = nextCharacter(character);
-    if (read != ReadResult::Character) {
+    char byte = 0;
+    const ReadResult read = nextByte(byte);
+    if (read != ReadResult::Byte) {
       return read == ReadResult::EndOfInput ? 0 : kFailure;
     }
-    quit = character == 'q';
+    quit = byte == 'q';
     forest.advance();
     timeStep = nextTimeStep(timeStep);
     forest.display(grid, timeStep);
   }
-  return outputWritten() ? 0 : kFailure;
+  return writeOut() ? 0 : kFailure;
 }
 
 std::int32_t nextTimeStep(std::int32_t timeStep) {

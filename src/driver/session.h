@@ -10,24 +10,23 @@ class Forest;
 
 // Runs the whole interactive program on standard input and output: seeds
 // std::rand with `seed`, asks for the dampness, then advances the fire one
-// step and shows one frame for every character read, until a "q" has had its
+// step and shows one frame for every byte read, until a "q" has had its
 // step.  Returns the exit status: 0 after "q" or when input ends during the
 // run; 1 when input ends before a dampness is chosen, or when a read or a
 // write fails, each with one line on standard error.
 int runForestFire(std::uint32_t seed);
 
-// Reads one character at a time until a digit from 1 to 3 arrives, printing
-// a reminder for every character that is not a digit.  Nothing after the
-// accepted digit is read.  Returns the dampness, or nothing when input ends
-// or a read or a write fails first; each of those is reported on standard
-// error.
+// Reads one byte at a time until a digit from 1 to 3 arrives, printing a
+// reminder for every byte that is not a digit.  Nothing after the accepted
+// digit is read.  Returns the dampness, or nothing when input ends or a read
+// or a write fails first; each of those is reported on standard error.
 std::optional<std::int32_t> askForDampness();
 
-// Shows the first frame, then one step and one frame for every character
-// read, and checks that each frame was written before reading on.  Returns
-// 0 after the step of a "q", or at once when input ends: the last frame stays
-// on the screen.  Returns 1, with the failure reported on standard error, as
-// soon as a read or a write fails.
+// Shows the first frame, then one step and one frame for every byte read,
+// and checks that each frame was written before reading on.  Returns 0 after
+// the step of a "q", or at once when input ends: the last frame stays on the
+// screen.  Returns 1, with the failure reported on standard error, as soon as
+// a read or a write fails.
 int playUntilQuit(Forest& forest);
 
 // The step after `timeStep`.  The count stops at the largest value it can

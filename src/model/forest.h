@@ -58,9 +58,8 @@ class Forest {
   void advance();
 
   // Draws the forest into `grid` (a copy of the caller's), clears the console
-  // and prints one frame headed with `timeStep`, flushed once when whole: a
-  // terminal gets the clear and the frame in one write.  An empty forest
-  // prints only "List is Empty".
+  // and prints one frame headed with `timeStep`, flushed once when whole.  An
+  // empty forest prints only "List is Empty".
   void display(Grid grid, std::int32_t timeStep) const;
 
   // Removes and releases every Burnt tree, keeping the others in order.

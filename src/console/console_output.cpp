@@ -1,13 +1,12 @@
-#include "display/console_output.h"
+#include "console/console_output.h"
 
 #include <cerrno>
 
-#include "display/console_io.h"
+#include "console/platform.h"
 
-namespace forestfire {
+namespace forestfire::console {
 
-ConsoleOutput::ConsoleOutput(int target)
-    : descriptor(target), terminal(forestfire::isTerminal(target)) {
+ConsoleOutput::ConsoleOutput(int target) : descriptor(target) {
   setp(held.data(), held.data() + held.size());
 }
 
@@ -44,9 +43,6 @@ bool ConsoleOutput::writeHeld() {
       failure = errno;
     }
   }
-  if (next > pbase()) {
-    lastWritten = next[-1];
-  }
   setp(held.data(), held.data() + held.size());
   if (failure != 0) {
     errno = failure;
@@ -54,4 +50,4 @@ bool ConsoleOutput::writeHeld() {
   return failure == 0;
 }
 
-}  // namespace forestfire
+}  // namespace forestfire::console

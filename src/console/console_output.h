@@ -1,0 +1,46 @@
+#ifndef FORESTFIRE_CONSOLE_CONSOLE_OUTPUT_H_
+#define FORESTFIRE_CONSOLE_CONSOLE_OUTPUT_H_
+
+#include <array>
+#include <streambuf>
+
+namespace forestfire::console {
+
+// The program's own stream buffer for standard output (or error), which
+// StandardStreams puts under std::cout (and std::cerr).  It holds what is
+// written until the stream is flushed, and then hands it to the system in one
+// write: a frame, the menu or a reminder reaches the console whole.  It holds
+// several frames, so it never has to write one out in parts.
+//
+// A flush writes everything, however the descriptor behaves: a short write
+// goes on with the rest, a write interrupted by a signal is made again, and
+// on a non-blocking descriptor that is full (a slow reader, a terminal held
+// back) it waits until the descriptor takes more.  Any other failure makes
+// the flush fail, with errno set to its reason, and drops what was held; so
+// does every flush after it.
+class ConsoleOutput : public std::streambuf {
+ public:
+  // A buffer that writes to `descriptor`, which it does not own.
+  explicit ConsoleOutput(int descriptor);
+  // Writes out what is still held.
+  ~ConsoleOutput() override;
+
+  ConsoleOutput(const ConsoleOutput&) = delete;
+  ConsoleOutput& operator=(const ConsoleOutput&) = delete;
+
+ protected:
+  int_type overflow(int_type character) override;
+  int sync() override;
+
+ private:
+  // Writes out what is held; false when the descriptor failed.
+  bool writeHeld();
+
+  int descriptor;
+  int failure = 0;  // errno of the write that failed; 0 while none has
+  std::array<char, std::size_t{16} * 1024> held{};
+};
+
+}  // namespace forestfire::console
+
+#endif  // FORESTFIRE_CONSOLE_CONSOLE_OUTPUT_H_

@@ -1,0 +1,49 @@
+// The console on Linux, macOS and the other POSIX systems.
+#include <sys/select.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include "console/platform.h"
+
+namespace forestfire::console {
+
+namespace {
+
+void waitUntilReady(int descriptor, bool writing) {
+  fd_set ready;
+  FD_ZERO(&ready);
+  FD_SET(descriptor, &ready);
+  select(descriptor + 1, writing ? nullptr : &ready, writing ? &ready : nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+// A terminal that says it is "dumb" (an editor's shell buffer, a serial
+// line), or that names no type, may show an escape sequence as text.
+bool detectTerminal() {
+  const char* type = std::getenv("TERM");
+  return isatty(STDOUT_FILENO) != 0 && type != nullptr && *type != '\0' &&
+         std::strcmp(type, "dumb") != 0;
+}
+
+// Cursor home, clear the screen, clear the scroll-back.
+void clearScreen() {
+  std::cout << "\x1b[H\x1b[2J\x1b[3J";
+}
+
+long writeSome(int descriptor, const char* bytes, std::size_t count) {
+  return write(descriptor, bytes, count);
+}
+
+void waitUntilReadable(int descriptor) {
+  waitUntilReady(descriptor, false);
+}
+
+void waitUntilWritable(int descriptor) {
+  waitUntilReady(descriptor, true);
+}
+
+}  // namespace forestfire::console

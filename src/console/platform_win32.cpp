@@ -1,0 +1,54 @@
+// The console on Windows.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <io.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "console/platform.h"
+
+namespace forestfire::console {
+
+namespace {
+
+HANDLE handleOf(int descriptor) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+}
+
+bool isConsole(int descriptor) {
+  DWORD mode = 0;
+  return GetConsoleMode(handleOf(descriptor), &mode) != 0;
+}
+
+}  // namespace
+
+bool detectTerminal() {
+  return isConsole(1);  // standard output
+}
+
+// Whatever is still held goes out first, so that the clear does not wipe it.
+void clearScreen() {
+  std::cout.flush();
+  std::system("cls");  // a failed clear leaves the old frame above the new one
+}
+
+long writeSome(int descriptor, const char* bytes, std::size_t count) {
+  return _write(descriptor, bytes, static_cast<unsigned>(count));
+}
+
+void waitUntilReadable(int descriptor) {
+  if (!isConsole(descriptor) ||
+      WaitForSingleObject(handleOf(descriptor), INFINITE) != WAIT_OBJECT_0) {
+    Sleep(10);
+  }
+}
+
+void waitUntilWritable(int /*descriptor*/) {
+  Sleep(10);
+}
+
+}  // namespace forestfire::console
