@@ -153,7 +153,8 @@ class Waiting(Scenario):
 
 # On a terminal, the menu, each reminder and each frame with its clear go out
 # in one write each (a write begins at every "Please input a number" and
-# every clear), and the last write is the line end after the last prompt.
+# every clear), and the last write is the line end after the last prompt;
+# when that one fails, the run ends with status 1 and says why.
 @unittest.skipUnless(TRACEABLE, "needs strace, allowed to trace")
 class Writes(Scenario):
     def test_each_goes_out_in_one_write(self):
@@ -163,6 +164,11 @@ class Writes(Scenario):
             writes = re.findall(rb'^write\(1, "([\\x0-9a-f]*)"', log.read(), re.MULTILINE)
         self.assertEqual([bytes.fromhex(each.decode().replace("\\x", "")) for each in writes],
                          re.split(rb"(?=Please input a number|\x1b\[H|\n\Z)", played[0]))
+
+    def test_a_failed_last_write_is_told(self):  # the menu, three frames, then the line end
+        before = ["strace", "-qq", "-o", os.devnull, "-e", "inject=write:error=EIO:when=5"]
+        self.assertEqual(run(b"2\nq", terminal=True, before=before)[1][1:],
+                         (CANNOT_WRITE + b"Input/output error\n", 1))
 
 
 if __name__ == "__main__":

@@ -42,6 +42,16 @@ bool writeOut() {
   return false;
 }
 
+// The run's last write: as writeOut(), and on a terminal the cursor first
+// leaves the line of the last prompt.
+bool writeOutLast() {
+  if (console::flushToLineStart()) {
+    return true;
+  }
+  reportFailure("cannot write to standard output", errno);
+  return false;
+}
+
 // console::readByte(), with a failed read reported.
 ReadResult nextByte(char& byte) {
   const ReadResult result = console::readByte(byte);
@@ -69,9 +79,7 @@ int runForestFire(std::uint32_t seed) {
   }
   const auto forest = std::make_unique<Forest>(*dampness);
   forest->populate(forest.get());
-  const int status = playUntilQuit(*forest);
-  console::flushToLineStart();
-  return status;
+  return playUntilQuit(*forest);
 }
 
 // A digit outside 1 to 3 is kept without a word and the prompt goes on; only
@@ -112,15 +120,18 @@ int playUntilQuit(Forest& forest) {
     }
     char byte = 0;
     const ReadResult read = nextByte(byte);
-    if (read != ReadResult::Byte) {
-      return read == ReadResult::EndOfInput ? 0 : kFailure;
+    if (read == ReadResult::Failed) {
+      return kFailure;
+    }
+    if (read == ReadResult::EndOfInput) {
+      break;
     }
     quit = byte == 'q';
     forest.advance();
     timeStep = nextTimeStep(timeStep);
     forest.display(grid, timeStep);
   }
-  return writeOut() ? 0 : kFailure;
+  return writeOutLast() ? 0 : kFailure;
 }
 
 std::int32_t nextTimeStep(std::int32_t timeStep) {

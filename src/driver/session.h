@@ -13,7 +13,7 @@ class Forest;
 // step and shows one frame for every byte read, until a "q" has had its
 // step.  Returns the exit status: 0 after "q" or when input ends during the
 // run; 1 when input ends before a dampness is chosen, or when a read or a
-// write fails, each with one line on standard error.
+// write fails (the last one too), each with one line on standard error.
 int runForestFire(std::uint32_t seed);
 
 // Reads one byte at a time until a digit from 1 to 3 arrives, printing a
