@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # The built program, run as a user runs it: through pipes, on terminals, with
-# reads and writes that fail or wait, and watched by strace.
+# reads and writes that fail or wait, watched by strace, and short of memory.
 # Each scenario is a class, and each row says what is done to the program and
 # what must come out.  What the program writes is compared byte for byte with
 # what the reference (forestfire_reference) prints for the seed that the
@@ -169,6 +169,23 @@ class Writes(Scenario):
         before = ["strace", "-qq", "-o", os.devnull, "-e", "inject=write:error=EIO:when=5"]
         self.assertEqual(run(b"2\nq", terminal=True, before=before)[1][1:],
                          (CANNOT_WRITE + b"Input/output error\n", 1))
+
+
+# Short of memory the program says so, with status 1: no abort, no core.
+# AddressSanitizer cannot run with its memory limited.
+@unittest.skipIf(SCENARIO == "Memory" and b"__asan_init" in pathlib.Path(PROGRAM).read_bytes(),
+                 "the program is built with AddressSanitizer")
+class Memory(Scenario):
+    def test_running_out_of_memory_is_told(self):
+        def played(limit):
+            return run(b"2\nq", preexec_fn=lambda: resource.setrlimit(
+                resource.RLIMIT_DATA, (limit, limit)))[1]
+
+        fails, plays = 0, 1 << 30  # down to the page where a run no longer has all it needs
+        while plays - fails > resource.getpagesize():
+            middle = (fails + plays) // 2
+            fails, plays = (fails, middle) if played(middle)[2] == 0 else (middle, plays)
+        self.assertEqual(played(fails)[1:], (b"forestfire: out of memory\n", 1))
 
 
 if __name__ == "__main__":

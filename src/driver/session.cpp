@@ -138,4 +138,12 @@ std::int32_t nextTimeStep(std::int32_t timeStep) {
   return timeStep < std::numeric_limits<std::int32_t>::max() ? timeStep + 1 : timeStep;
 }
 
+// Nothing here allocates: the message is one literal, and the buffers are
+// the console's own.
+void exitOutOfMemory() {
+  console::flushToLineStart();
+  std::cerr << "forestfire: out of memory\n";
+  std::_Exit(kFailure);
+}
+
 }  // namespace forestfire

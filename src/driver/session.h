@@ -33,6 +33,11 @@ int playUntilQuit(Forest& forest);
 // hold instead of overflowing.
 std::int32_t nextTimeStep(std::int32_t timeStep);
 
+// Ends the program, with "forestfire: out of memory" on standard error and
+// status 1, when an allocation fails: main makes it the new-handler, so that
+// no allocation failure throws.
+[[noreturn]] void exitOutOfMemory();
+
 }  // namespace forestfire
 
 #endif  // FORESTFIRE_DRIVER_SESSION_H_
