@@ -29,10 +29,15 @@ for try in $(seq 10); do
   for arch in "${arches[@]}"; do
     "qemu-$arch" -L "/usr/$arch-linux-gnu" "build-$arch/forestfire" <"$work/input" >"$work/$arch"
   done
-  [ "$(date +%s)" = "$started" ] && break
+  if [ "$(date +%s)" = "$started" ]; then
+    for arch in "${arches[@]}"; do
+      cmp "$work/x86_64" "$work/$arch"
+      echo "$arch: the same $(wc -c <"$work/$arch") bytes as x86-64"
+    done
+    exit 0
+  fi
   echo "the runs spanned more than a second (try $try); again"
 done
-for arch in "${arches[@]}"; do
-  cmp "$work/x86_64" "$work/$arch"
-  echo "$arch: the same $(wc -c <"$work/$arch") bytes as x86-64"
-done
+echo "no try ran all three programs within one second, so their seeds may differ:" \
+  "the transcripts were not compared (the machine may be too loaded)" >&2
+exit 1
