@@ -13,7 +13,9 @@ changed), builds it, and runs the tests.  A mutant is
   unchanged  when it compiles to the very same binaries (a mutant in code
              this platform does not build, or one the compiler sees through).
 
-The score is killed / (killed + survived).
+The score is killed / (killed + survived).  Each mutant's tests run with a
+scratch folder of their own (TMPDIR), removed after them, so that nothing a
+test run leaves, even one stopped at the time limit, stays behind.
 
   tools/mutate.py                    every mutant
   tools/mutate.py --sample 12        a fixed, evenly spread sample of 12
@@ -143,17 +145,26 @@ def all_mutants(tree, only):
     return mutants
 
 
-def run(command, cwd, timeout=None):
+def run(command, cwd, timeout=None, env=None):
     """The command's exit status, or None when it ran past `timeout` seconds;
     then it is killed with everything it started."""
     process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, start_new_session=True)
+                               stderr=subprocess.DEVNULL, start_new_session=True, env=env)
     try:
         return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
         os.killpg(process.pid, signal.SIGKILL)
         process.wait()
         return None
+
+
+def run_tests(command, cwd, timeout):
+    """run() for the tests, in a scratch folder of their own that goes with them."""
+    scratch = tempfile.mkdtemp(prefix="forestfire-mutant-")
+    try:
+        return run(command, cwd, timeout, dict(os.environ, TMPDIR=scratch, TEST_TMPDIR=scratch))
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
 
 
 def fingerprint(build):
@@ -171,6 +182,8 @@ def main():
     parser.add_argument("--each-test", action="store_true",
                         help="run every test on every mutant and name those that fail")
     args = parser.parse_args()
+    # Stopped from outside, it still removes its copy and scratch folders.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
 
     work = Path(tempfile.mkdtemp(prefix="forestfire-mutants-"))
     tree, build = work / "tree", work / "build"
@@ -201,7 +214,7 @@ def main():
                    stdout=subprocess.DEVNULL)
     original = fingerprint(build)
     started = time.monotonic()
-    if run(TEST_COMMAND, build) != 0:
+    if run_tests(TEST_COMMAND, build, None) != 0:
         sys.exit("the tests fail without any mutant")
     limit = max(30.0, 10 * (time.monotonic() - started))
     test_command = TEST_COMMAND + ([] if args.each_test else ["--stop-on-failure"])
@@ -223,7 +236,7 @@ def main():
                     outcome = "unchanged"
                 else:
                     failed_log.unlink(missing_ok=True)
-                    result = run(test_command, build, limit)
+                    result = run_tests(test_command, build, limit)
                     outcome = "survived" if result == 0 else "killed"
             finally:
                 path.write_text(text)
