@@ -23,10 +23,11 @@ int runForestFire(std::uint32_t seed);
 std::optional<std::int32_t> askForDampness();
 
 // Shows the first frame, then one step and one frame for every byte read,
-// and checks that each frame was written before reading on.  Returns 0 after
-// the step of a "q", or at once when input ends: the last frame stays on the
-// screen.  Returns 1, with the failure reported on standard error, as soon as
-// a read or a write fails.
+// and checks that each frame was written before reading on.  After the step
+// of a "q", or when input ends, the last frame stays on the screen: on a
+// terminal the cursor goes to a line of its own below it, and 0 is returned
+// once that last write has gone out.  Returns 1, with the failure reported on
+// standard error, as soon as a read or a write fails.
 int playUntilQuit(Forest& forest);
 
 // The step after `timeStep`.  The count stops at the largest value it can
