@@ -146,16 +146,19 @@ def all_mutants(tree, only):
 
 
 def run(command, cwd, timeout=None, env=None):
-    """The command's exit status, or None when it ran past `timeout` seconds;
-    then it is killed with everything it started."""
+    """The command's exit status, or None when it ran past `timeout` seconds.
+    Then, or when this script is stopped meanwhile, the command is killed with
+    everything it started, so that nothing goes on writing in the copy."""
     process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL, start_new_session=True, env=env)
     try:
         return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.wait()
         return None
+    finally:
+        if process.returncode is None:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
 
 
 def run_tests(command, cwd, timeout):
