@@ -1,55 +1,38 @@
-// What the program must do, stated a second time and apart from its code:
-// for the bytes it reads and the seed it is given, every byte it must write
-// to standard output, the line it must write to standard error and the exit
-// status it must end with.  The tests and the fuzz target compare the program
-// with this, byte for byte, and capture what it writes with textWrittenBy().
+// A second statement of what the program must do, written apart from its
+// code: for the bytes it reads and the seed it is given, every byte it must
+// write to standard output and to standard error, and the status it must end
+// with.  The unit tests, the fuzz target and the system test compare the
+// program with it byte for byte.  It changes with the program, in the same
+// commit and on purpose, whenever what the program must do changes; never to
+// follow the code.
 #ifndef FORESTFIRE_TESTS_REFERENCE_H_
 #define FORESTFIRE_TESTS_REFERENCE_H_
 
+#include <cstddef>
 #include <cstdlib>
-#include <iostream>
-#include <sstream>
 #include <string>
 
-namespace forestfire {
+namespace forestfire::reference {
 
-// Runs `action` with std::cout redirected; returns what it wrote.
-template <typename Action>
-std::string textWrittenBy(const Action& action) {
-  std::ostringstream captured;
-  std::streambuf* original = std::cout.rdbuf(captured.rdbuf());
-  action();
-  std::cout.rdbuf(original);
-  return captured.str();
-}
+// What clears a terminal before each frame: cursor home, the screen, and its
+// scroll-back.
+constexpr char kClear[] = "\x1b[H\x1b[2J\x1b[3J";
 
-namespace reference {
+// A forest is its statuses in list order, a character a tree: '0' healthy,
+// '1' burning, '2' burnt.  Tree number n, from 0, is at x = n % 20 + 1 and
+// y = n / 20 + 1.
 
-// A forest is its statuses in list order, one character a tree, the tree
-// (x, y) at (y - 1) * 20 + x - 1: '0' healthy, '1' burning, '2' burnt; any
-// other character stands for a status the screen shows as "!".
-inline std::string firstForest() {
-  std::string forest(400, '0');
-  forest[189] = '1';  // (10, 10)
-  return forest;
-}
-
-// One step of the fire on `before`, each roll drawn with `draw()`: the burning
-// trees in list order and, for each, its healthy neighbours in list order.
-template <typename Draw>
-std::string step(const std::string& before, int threshold, Draw&& draw) {
+// One step of the fire: for each burning tree in list order, each of its
+// healthy neighbours in list order rolls rand() % 100 against `threshold`.
+inline std::string step(const std::string& before, int threshold) {
+  const auto near = [](std::size_t a, std::size_t b) { return a + 1 >= b && b + 1 >= a; };
   std::string after = before;
-  for (int tree = 0; tree < 400; ++tree) {
-    if (before[static_cast<std::size_t>(tree)] != '1') {
-      continue;
-    }
-    after[static_cast<std::size_t>(tree)] = '2';
-    const int x = tree % 20 + 1, y = tree / 20 + 1;
-    for (int ny = y - 1; ny <= y + 1; ++ny) {
-      for (int nx = x - 1; nx <= x + 1; ++nx) {
-        const auto other = static_cast<std::size_t>((ny - 1) * 20 + nx - 1);
-        if (nx >= 1 && nx <= 20 && ny >= 1 && ny <= 20 && before[other] == '0' &&
-            draw() % 100 >= threshold) {
+  for (std::size_t burning = 0; burning < 400; ++burning) {
+    if (before[burning] == '1') {
+      after[burning] = '2';
+      for (std::size_t other = 0; other < 400; ++other) {
+        const bool neighbour = near(other % 20, burning % 20) && near(other / 20, burning / 20);
+        if (neighbour && before[other] == '0' && std::rand() % 100 >= threshold) {
           after[other] = '1';
         }
       }
@@ -58,59 +41,58 @@ std::string step(const std::string& before, int threshold, Draw&& draw) {
   return after;
 }
 
-// The frame of `forest` under the header of `timeStep`, ending with its
-// prompt line and, unless it goes to a terminal, that line's end.  Only the
-// trees with x and y from 1 to 19 show: x is the row, y the column.
-inline std::string frame(const std::string& forest, long timeStep, bool terminal = false) {
-  std::string text = std::string(terminal ? "\x1b[H\x1b[2J\x1b[3J" : "") +
-                     "Current time step: " + std::to_string(timeStep) + "\n" +
-                     std::string(33, '_') + "\n";
-  for (int row = 0; row <= 20; ++row) {
-    for (int column = 0; column <= 20; ++column) {
-      const bool border = row % 20 == 0 || column % 20 == 0;
-      const auto status =
-          border ? 0 : forest[static_cast<std::size_t>((column - 1) * 20 + row - 1)] - '0';
-      const char tree = status >= 0 && status < 3 ? "^f "[status] : '!';
-      text += std::string{' ', column % 20 == 0 ? '|' : row % 20 == 0 ? '_' : tree, ' '};
+// The frame of `forest` at `timeStep`: the trees with x and y from 1 to 19,
+// x the row; the last row and column lie under the border.  A terminal has
+// it cleared first, and its cursor waits at the end of the prompt.
+inline std::string frame(const std::string& forest, int timeStep, bool terminal) {
+  const std::string border = " |  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  | \n";
+  std::string text = terminal ? kClear : "";
+  text += "Current time step: " + std::to_string(timeStep) + "\n";
+  text += "_________________________________\n" + border;
+  for (std::size_t x = 0; x < 19; ++x) {
+    text += " | ";
+    for (std::size_t y = 0; y < 19; ++y) {
+      text += {' ', "^f "[forest[y * 20 + x] - '0'], ' '};
     }
-    text += "\n";
+    text += " | \n";
   }
-  return text + "Press enter to advance the time step, or press q to exit" + (terminal ? "" : "\n");
+  text += border + "Press enter to advance the time step, or press q to exit";
+  return terminal ? text : text + "\n";
 }
 
 struct Run {
   int status;
-  std::string output, errors;
-  bool operator==(const Run& other) const {
-    return status == other.status && output == other.output && errors == other.errors;
-  }
+  std::string output;
+  std::string errors;
 };
 
-// A whole run on `input` with the generator seeded with `seed`: the menu; a
-// reminder for every non-digit until a digit from 1 to 3; then the first
-// frame, and a step and a frame for every byte after that digit, up to and
-// including the first "q".  On a terminal every frame is cleared first, and
-// the cursor goes to a line of its own at the end.
-inline Run run(const std::string& input, unsigned seed, bool terminal = false) {
+// The run of `input` with `seed`: the menu, a reminder for every byte that
+// is not a digit until a digit from 1 to 3, then the first frame and a step
+// and a frame for every byte after that digit, up to and including the first
+// "q".  A terminal gets a line end after the last frame.
+inline Run run(const std::string& input, unsigned seed, bool terminal) {
   Run run{0, "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n", ""};
   std::size_t at = 0;
   for (; at < input.size() && (input[at] < '1' || input[at] > '3'); ++at) {
-    run.output +=
-        input[at] >= '0' && input[at] <= '9' ? "" : "Please input a number between 1 and 3\n";
+    if (input[at] < '0' || input[at] > '9') {
+      run.output += "Please input a number between 1 and 3\n";
+    }
   }
   if (at == input.size()) {
     return {1, run.output, "forestfire: input ended before a dampness level was chosen\n"};
   }
-  // A roll succeeds at this remainder of rand() by 100, or above it.
-  const int limit = input[at] == '2' ? 70 : input[at] == '3' ? 80 : 50;
+  constexpr int kThresholds[] = {50, 70, 80};  // Dry, Moist, Damp
+  const int threshold = kThresholds[input[at] - '1'];
   std::srand(seed);
-  std::string forest = firstForest();
-  long timeStep = 1;
+  std::string forest(400, '0');
+  forest[189] = '1';  // (10, 10)
+  int timeStep = 1;
   run.output += frame(forest, timeStep, terminal);
-  for (std::size_t key = at + 1; key < input.size(); ++key) {
-    forest = step(forest, limit, std::rand);
-    run.output += frame(forest, ++timeStep, terminal);
-    if (input[key] == 'q') {
+  for (++at; at < input.size(); ++at) {
+    forest = step(forest, threshold);
+    ++timeStep;
+    run.output += frame(forest, timeStep, terminal);
+    if (input[at] == 'q') {
       break;
     }
   }
@@ -118,7 +100,6 @@ inline Run run(const std::string& input, unsigned seed, bool terminal = false) {
   return run;
 }
 
-}  // namespace reference
-}  // namespace forestfire
+}  // namespace forestfire::reference
 
 #endif  // FORESTFIRE_TESTS_REFERENCE_H_

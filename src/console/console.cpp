@@ -1,30 +1,26 @@
 #include "console/console.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <iostream>
 
+#include "console/console_output.h"
 #include "console/platform.h"
 
 namespace forestfire::console {
 
 namespace {
 
+const ConsoleOutput* output = nullptr;  // the buffer under std::cout
 bool terminal = false;
+bool errorsToTerminal = false;
 bool atPrompt = false;  // the cursor waits at the end of a prompt's line
-
-bool isTransient(int error) {
-  return error == EINTR || error == EAGAIN || error == EWOULDBLOCK;
-}
 
 }  // namespace
 
-bool isTerminal() {
-  return terminal;
-}
-
-void setTerminal(bool value) {
-  terminal = value;
+void setUp(const ConsoleOutput* outputBuffer, bool outputTerminal, bool errorTerminal) {
+  output = outputBuffer;
+  terminal = outputTerminal;
+  errorsToTerminal = errorTerminal;
 }
 
 void clear() {
@@ -49,21 +45,40 @@ bool flushToLineStart() {
   return static_cast<bool>(std::cout.flush());
 }
 
-// std::cin reads through the C library's stdin, whose error flag is what
-// tells a failed read from the end of input.
+int outputFailure() {
+  return output->failure();
+}
+
+// Straight into the buffer under std::cerr, which would otherwise write each
+// piece as it comes.
+void writeErrorLine(std::string_view message) {
+  flushToLineStart();
+  std::streambuf& errors = *std::cerr.rdbuf();
+  if (errorsToTerminal && output->endsInsideLine()) {
+    errors.sputc('\n');
+  }
+  errors.sputn(message.data(), static_cast<std::streamsize>(message.size()));
+  errors.sputc('\n');
+  errors.pubsync();
+}
+
+// As ConsoleOutput writes: a read that found nothing ready waits, one that a
+// signal interrupted is made again at once.
 ReadResult readByte(char& byte) {
-  while (!std::cin.get(byte)) {
-    if (std::ferror(stdin) == 0) {
+  while (true) {
+    const int read = readInputByte(byte);
+    if (read == 1) {
+      return ReadResult::Byte;
+    }
+    if (read == 0) {
       return ReadResult::EndOfInput;
     }
-    if (!isTransient(errno)) {
+    if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      waitUntilReadable(0);  // standard input
+    } else if (errno != EINTR) {
       return ReadResult::Failed;
     }
-    std::clearerr(stdin);
-    std::cin.clear();
-    waitUntilReadable(0);  // standard input
   }
-  return ReadResult::Byte;
 }
 
 }  // namespace forestfire::console

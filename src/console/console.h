@@ -1,6 +1,8 @@
 #ifndef FORESTFIRE_CONSOLE_CONSOLE_H_
 #define FORESTFIRE_CONSOLE_CONSOLE_H_
 
+#include <string_view>
+
 // The console the program talks to: standard input, read one byte at a time,
 // and standard output, which is a terminal or not.
 //
@@ -9,15 +11,18 @@
 // takes no escape sequences) the output is the program's text alone, every
 // line ended, so that another program can read it.
 //
-// The program writes through std::cout and std::cerr and reads through
-// std::cin; main puts the console's own buffers under the first two
-// (StandardStreams).
+// The program writes through std::cout and std::cerr, under which main puts
+// the console's own buffers (StandardStreams); everything below but
+// readByte() needs them there.
 namespace forestfire::console {
 
-// Whether the console is a terminal.  StandardStreams decides it once, when
-// main begins; a test sets it.  False until then.
-bool isTerminal();
-void setTerminal(bool terminal);
+class ConsoleOutput;
+
+// Sets the console up: `output` is the buffer under std::cout; `terminal`
+// tells whether standard output is a terminal that the program clears, and
+// `errorsToTerminal` whether standard error is a terminal.  StandardStreams
+// calls it when main begins.
+void setUp(const ConsoleOutput* output, bool terminal, bool errorsToTerminal);
 
 // On a terminal, clears the screen and its scroll-back, so that what is
 // written next starts at the top of an empty screen; elsewhere does nothing.
@@ -35,8 +40,22 @@ void endPrompt();
 // Flushes std::cout.  On a terminal whose cursor waits at a prompt it first
 // moves the cursor to the start of a line of its own, so that what follows
 // (the shell's prompt, a message) starts there.  Returns whether everything
-// std::cout was given has been written; when not, errno tells why.
+// std::cout was given has been written.
 bool flushToLineStart();
+
+// Why standard output could not be written: the errno of the write that
+// failed, which the buffer under std::cout keeps, so that nothing called
+// since (a clear, a library call) changes it.  0 while every write has gone
+// out.  std::cout itself says only that something failed: once a write has
+// failed the stream is bad, and a flush of it no longer reaches the buffer.
+int outputFailure();
+
+// Writes `message` and a line end to standard error in one write, on a line
+// of its own wherever the user sees it.  std::cout is written out first
+// (flushToLineStart); when what reached standard output still ends inside a
+// line, because that could not be written, and standard error is a terminal
+// too, a line end goes ahead of the message.  Allocates nothing.
+void writeErrorLine(std::string_view message);
 
 // What became of a read of standard input.
 enum class ReadResult { Byte, EndOfInput, Failed };

@@ -6,14 +6,14 @@
 
 namespace forestfire::console {
 
-ConsoleOutput::ConsoleOutput(int target) : descriptor(target) {
-  setp(held.data(), held.data() + held.size());
-}
+ConsoleOutput::ConsoleOutput(int target) : descriptor(target) {}
 
 ConsoleOutput::~ConsoleOutput() {
   writeHeld();
 }
 
+// Called for the first character written, before the buffer is set up, and
+// whenever it is full, which the program's texts never make it.
 ConsoleOutput::int_type ConsoleOutput::overflow(int_type character) {
   if (!writeHeld()) {
     return traits_type::eof();
@@ -31,23 +31,21 @@ int ConsoleOutput::sync() {
 
 bool ConsoleOutput::writeHeld() {
   const char* next = pbase();
-  while (failure == 0 && next < pptr()) {
+  while (reason == 0 && next < pptr()) {
     const long written = writeSome(descriptor, next, static_cast<std::size_t>(pptr() - next));
     if (written > 0) {
       next += written;
+      insideLine = next[-1] != '\n';
     } else if (written == 0) {
-      failure = EIO;  // a write that takes nothing would be made for ever
+      reason = EIO;  // a write that takes nothing would be made for ever
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
       waitUntilWritable(descriptor);
     } else if (errno != EINTR) {
-      failure = errno;
+      reason = errno;
     }
   }
   setp(held.data(), held.data() + held.size());
-  if (failure != 0) {
-    errno = failure;
-  }
-  return failure == 0;
+  return reason == 0;
 }
 
 }  // namespace forestfire::console

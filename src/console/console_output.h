@@ -16,17 +16,25 @@ namespace forestfire::console {
 // goes on with the rest, a write interrupted by a signal is made again, and
 // on a non-blocking descriptor that is full (a slow reader, a terminal held
 // back) it waits until the descriptor takes more.  Any other failure makes
-// the flush fail, with errno set to its reason, and drops what was held; so
-// does every flush after it.
+// the flush fail and drops what was held; from then on every flush fails
+// without writing, and failure() keeps the reason.
 class ConsoleOutput : public std::streambuf {
  public:
   // A buffer that writes to `descriptor`, which it does not own.
   explicit ConsoleOutput(int descriptor);
-  // Writes out what is still held.
+  // Writes out what is still held; a failure here goes unreported.
   ~ConsoleOutput() override;
 
   ConsoleOutput(const ConsoleOutput&) = delete;
   ConsoleOutput& operator=(const ConsoleOutput&) = delete;
+
+  // The errno of the write that failed, or 0 while none has.  It stays as it
+  // was, whatever is called after the failure.
+  int failure() const { return reason; }
+
+  // Whether what has reached the descriptor ends inside a line: its last
+  // byte is not a line end.  False while nothing has.
+  bool endsInsideLine() const { return insideLine; }
 
  protected:
   int_type overflow(int_type character) override;
@@ -37,8 +45,9 @@ class ConsoleOutput : public std::streambuf {
   bool writeHeld();
 
   int descriptor;
-  int failure = 0;  // errno of the write that failed; 0 while none has
-  std::array<char, std::size_t{16} * 1024> held{};
+  int reason = 0;
+  bool insideLine = false;
+  std::array<char, 16384> held{};  // 16 KiB
 };
 
 }  // namespace forestfire::console

@@ -4,18 +4,31 @@
 #include <cstddef>
 
 // What the console needs of the platform it runs on: platform_posix.cpp and
-// platform_win32.cpp each define all of it, and CMake builds the one that
-// fits.  Everything else of the program is the same everywhere.
+// platform_win32.cpp each define the part that differs per system, and CMake
+// links the one that fits into the program, with platform_stdio.cpp, which
+// is the same on all of them.  Everything else of the program is the same
+// everywhere.  The tests link a platform of their own in their place, which
+// plays the system's part as each test asks.
 namespace forestfire::console {
 
-// Whether standard output is a terminal that the program can clear.
-// Elsewhere than on Windows: a terminal, with TERM set, not empty and not
-// "dumb".  On Windows: a console (not merely a character device, as NUL is
-// one too).
-bool detectTerminal();
+// Whether `descriptor` is a terminal.  On Windows: a console (not merely a
+// character device, as NUL is one too).
+bool isTerminal(int descriptor);
+
+// Whether the program can clear a terminal it writes to.  Elsewhere than on
+// Windows: when TERM is set, not empty and not "dumb".  On Windows: always,
+// by running "cls".
+bool canClearTerminal();
 
 // Clears the terminal's screen and scroll-back (see console::clear).
 void clearScreen();
+
+// Reads one byte of standard input into `byte`: 1 when it did, 0 at the end
+// of the input, -1 with errno set when the read failed or found a
+// non-blocking input not ready.  Through the C library's stdin, which reads
+// ahead as much as the terminal or pipe hands over, and at exit gives back to
+// a regular file what it read beyond the last byte taken.
+int readInputByte(char& byte);
 
 // Writes up to `count` bytes to `descriptor`: how many it took, or -1 with
 // errno set.  On Windows the C runtime's write, which turns each line end

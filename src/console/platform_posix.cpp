@@ -21,12 +21,15 @@ void waitUntilReady(int descriptor, bool writing) {
 
 }  // namespace
 
+bool isTerminal(int descriptor) {
+  return isatty(descriptor) != 0;
+}
+
 // A terminal that says it is "dumb" (an editor's shell buffer, a serial
 // line), or that names no type, may show an escape sequence as text.
-bool detectTerminal() {
+bool canClearTerminal() {
   const char* type = std::getenv("TERM");
-  return isatty(STDOUT_FILENO) != 0 && type != nullptr && *type != '\0' &&
-         std::strcmp(type, "dumb") != 0;
+  return type != nullptr && *type != '\0' && std::strcmp(type, "dumb") != 0;
 }
 
 // Cursor home, clear the screen, clear the scroll-back.

@@ -26,8 +26,12 @@ bool isConsole(int descriptor) {
 
 }  // namespace
 
-bool detectTerminal() {
-  return isConsole(1);  // standard output
+bool isTerminal(int descriptor) {
+  return isConsole(descriptor);
+}
+
+bool canClearTerminal() {
+  return true;  // with "cls", whatever TERM says
 }
 
 // Whatever is still held goes out first, so that the clear does not wipe it.

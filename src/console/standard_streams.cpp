@@ -9,7 +9,7 @@ namespace forestfire::console {
 
 StandardStreams::StandardStreams()
     : standardOutput(std::cout.rdbuf(&output)), standardError(std::cerr.rdbuf(&errors)) {
-  setTerminal(detectTerminal());
+  setUp(&output, isTerminal(1) && canClearTerminal(), isTerminal(2));
 }
 
 StandardStreams::~StandardStreams() {

@@ -8,14 +8,18 @@
 namespace forestfire::console {
 
 // The console as main sets it up, for as long as this lives: the console's
-// own buffers under std::cout and std::cerr, and the decision, taken once,
-// whether the console is a terminal (console::isTerminal).  main makes one
-// before it writes anything.
+// own buffers under std::cout and std::cerr, and the decisions, taken once,
+// whether standard output is a terminal that the program clears and whether
+// standard error is a terminal (console::setUp).  main makes one before it
+// writes anything.  It holds two buffers of 16 KiB: main keeps it in static
+// storage, where a small stack limit does not reach.
 class StandardStreams {
  public:
   StandardStreams();
-  // Writes out what the buffers hold, and gives the streams back their own,
-  // so that nothing written at exit reaches a buffer that is gone.
+  // Gives the streams back their own buffers, so that nothing written at
+  // exit reaches a buffer that is gone.  The console's buffers are destroyed
+  // after that, and write out what they still hold unreported: nothing, once
+  // the program has made its last write, which it checks.
   ~StandardStreams();
 
   StandardStreams(const StandardStreams&) = delete;

@@ -23,8 +23,7 @@ using console::ReadResult;
 
 // One line on standard error, in one write, on a line of its own.
 void report(const std::string& message) {
-  console::flushToLineStart();
-  std::cerr << "forestfire: " + message + "\n";
+  console::writeErrorLine("forestfire: " + message);
 }
 
 // What failed, and the system's reason.
@@ -38,7 +37,7 @@ bool writeOut() {
   if (std::cout.flush()) {
     return true;
   }
-  reportFailure("cannot write to standard output", errno);
+  reportFailure("cannot write to standard output", console::outputFailure());
   return false;
 }
 
@@ -48,7 +47,7 @@ bool writeOutLast() {
   if (console::flushToLineStart()) {
     return true;
   }
-  reportFailure("cannot write to standard output", errno);
+  reportFailure("cannot write to standard output", console::outputFailure());
   return false;
 }
 
@@ -141,8 +140,7 @@ std::int32_t nextTimeStep(std::int32_t timeStep) {
 // Nothing here allocates: the message is one literal, and the buffers are
 // the console's own.
 void exitOutOfMemory() {
-  console::flushToLineStart();
-  std::cerr << "forestfire: out of memory\n";
+  console::writeErrorLine("forestfire: out of memory");
   std::_Exit(kFailure);
 }
 

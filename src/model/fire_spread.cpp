@@ -41,7 +41,7 @@ bool Forest::markCatchingTrees() {
     }
     anyBurning = true;
     for (Tree* candidate = head; candidate != nullptr; candidate = candidate->getNext()) {
-      if (!candidate->isAdjacent(candidate, burning) || statusOf(candidate) != Healthy) {
+      if (!Tree::isAdjacent(candidate, burning) || statusOf(candidate) != Healthy) {
         continue;
       }
       if (std::rand() % 100 >= threshold) {

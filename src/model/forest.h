@@ -24,6 +24,10 @@ class Grid;
 //
 // The forest owns its trees and releases the remaining ones when it is
 // destroyed.  It is never copied.
+//
+// The program builds one forest with populate() and then only advances it
+// and displays it; removeBurnt() and printList() are for other callers (the
+// tests among them), and the program never calls them.
 class Forest {
  public:
   // An empty forest with the given dampness (a Dampness; other values spread
@@ -59,7 +63,9 @@ class Forest {
 
   // Draws the forest into `grid` (a copy of the caller's), clears the console
   // and prints one frame headed with `timeStep`, flushed once when whole.  An
-  // empty forest prints only "List is Empty".
+  // empty forest prints only "List is Empty".  The frame is the display's:
+  // this is defined in src/display/frame.cpp, so that the model itself uses
+  // nothing of the display or the console.
   void display(Grid grid, std::int32_t timeStep) const;
 
   // Removes and releases every Burnt tree, keeping the others in order.
