@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <utility>
 
 #include "driver/session.h"
 #include "model/forest.h"

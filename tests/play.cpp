@@ -1,12 +1,16 @@
 #include "play.h"
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdint>
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "console/platform.h"
 #include "console/standard_streams.h"
 #include "driver/session.h"
+#include "reference.h"
 
 namespace forestfire {
 
