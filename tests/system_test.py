@@ -33,9 +33,9 @@ def run(command, data, **options):
 
 
 def run_on_terminal(data, term):
-    """As run() for the program, with standard output and error a new
-    terminal whose TERM is `term` (unset when None): what it shows, with
-    CR LF as LF, nothing more of standard error, and the status."""
+    """As run() for the program, writing to a new terminal whose TERM is
+    `term` (unset when None): what it shows, its CR LF as LF, and the status.
+    Standard error goes to the terminal too, so no errors come back apart."""
     variables = {name: value for name, value in os.environ.items() if name != "TERM"}
     if term is not None:
         variables["TERM"] = term
