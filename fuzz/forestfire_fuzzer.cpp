@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
   const std::uint64_t hash = forestfire::hashOf(input);
   const auto seed = static_cast<std::uint32_t>(hash);
   const bool terminal = (hash >> 32 & 1) != 0;
-  const forestfire::Played played = forestfire::play(input, seed, {terminal});
-  const forestfire::reference::Run expected = forestfire::reference::run(input, seed, terminal);
+  const auto output = terminal ? forestfire::Output::ClearedTerminal : forestfire::Output::Pipe;
+  const auto played = forestfire::play(input, seed, {output});
+  const auto expected = forestfire::reference::run(input, seed, terminal);
   if (played.status != expected.status || played.output != expected.output ||
       played.errors != expected.errors) {
     std::abort();

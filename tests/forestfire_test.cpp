@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -33,10 +34,10 @@ TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
     std::ifstream file(entry.path(), std::ios::binary);
     const std::string input{std::istreambuf_iterator<char>(file), {}};
     const auto seed = static_cast<std::uint32_t>(hashOf(input));
-    for (const bool terminal : {false, true}) {
-      SCOPED_TRACE(entry.path().filename().string() + (terminal ? " on a terminal" : ""));
-      const Played played = play(input, seed, {terminal});
-      const reference::Run expected = reference::run(input, seed, terminal);
+    for (const bool cleared : {false, true}) {
+      SCOPED_TRACE(entry.path().filename().string() + (cleared ? " on a terminal" : ""));
+      const Played played = play(input, seed, {cleared ? Output::ClearedTerminal : Output::Pipe});
+      const auto expected = reference::run(input, seed, cleared);
       EXPECT_EQ(played.status, expected.status);
       EXPECT_EQ(played.errors, expected.errors);
       EXPECT_EQ(played.output, expected.output);
@@ -44,48 +45,53 @@ TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
   }
 }
 
-// The line a run ends with when `what` failed for `reason`.
-std::string failureLine(const std::string& what, int reason) {
-  return "forestfire: " + what + ": " + std::strerror(reason) + "\n";
-}
+// Reasons users meet, for a write and for a read, on each side of EAGAIN's
+// value: a reason taken for one to wait for is caught wherever it lies.  A
+// write with reason 0 takes nothing, which is told as an input/output error
+// rather than made again for ever.
+constexpr int kFailures[2][3] = {{EBADF, ENOSPC, 0}, {EIO, EISDIR, ECONNRESET}};
 
-// The menu, two reminders and three frames go out in one write each, and on
-// a terminal the line end after the last prompt too.  Each read and each
-// write fails in turn, for a reason that is neither the end of the input nor
-// one to try again for: the run ends at once, with status 1 and one line on
-// standard error that gives the reason.  The line starts on a line of its
-// own wherever the user sees it, with no blank line above it.  After a
-// failed read, what was written before it all reaches standard output, as
-// at the end of the input.
+// The menu, two reminders and three frames go out in one write each, a read
+// between them, and on a cleared terminal the line end after the last prompt
+// too.  Each read and each write fails in turn: the run ends at once, with
+// status 1 and one line on standard error that gives the reason.  That line
+// starts on a line of its own where the user sees it: after a line end when
+// standard output and standard error are terminals and what reached the
+// output ends inside a line, and never after a blank line.  After a failed
+// read, all that was written before it reaches standard output, as at the
+// end of the input.
 TEST(DriverTest, AFailedReadOrWriteEndsTheRunAtOnce) {
   const std::string keys = "x\n2\nq";
-  for (const auto& [terminal, errorsToTerminal] :
-       {std::pair{false, true}, {true, false}, {true, true}}) {
-    const Played whole = play(keys, 1, {terminal, errorsToTerminal});
-    EXPECT_EQ(whole.writes, terminal ? 7 : 6);
-    for (const int trouble : {EIO, EBADF}) {
-      for (int call = 1; call <= whole.reads + whole.writes; ++call) {
-        const Played played = play(keys, 1, {terminal, errorsToTerminal, call, trouble});
+  const std::pair<const char*, Console> consoles[] = {
+      {"output piped, errors to a terminal", {Output::Pipe, true}},
+      {"output to a terminal not cleared, errors too", {Output::Terminal, true}},
+      {"output to a cleared terminal, errors piped", {Output::ClearedTerminal, false}},
+      {"output to a cleared terminal, errors too", {Output::ClearedTerminal, true}}};
+  for (const auto& [setting, console] : consoles) {
+    const bool cleared = console.output == Output::ClearedTerminal;
+    const std::string calls = play(keys, 1, console).calls;
+    EXPECT_EQ(calls, cleared ? "wrwrwrwrwrww" : "wrwrwrwrwrw") << setting;
+    for (std::size_t call = 1; call <= calls.size(); ++call) {
+      const bool read = calls[call - 1] == 'r';
+      for (const int reason : kFailures[read]) {
+        const int told = reason != 0 ? reason : EIO;
+        SCOPED_TRACE(std::string(setting) + ", call " + std::to_string(call) + " failing with " +
+                     std::strerror(told));
+        const Played played =
+            play(keys, 1, {console.output, console.errorsToTerminal, call, reason});
         const bool insideLine = !played.output.empty() && played.output.back() != '\n';
-        const std::string lineStart = errorsToTerminal && insideLine ? "\n" : "";
-        const std::string failed =
-            played.troubledRead ? "cannot read standard input" : "cannot write to standard output";
+        const bool lineEndFirst =
+            console.output != Output::Pipe && console.errorsToTerminal && insideLine;
+        const std::string failed = read ? "forestfire: cannot read standard input: "
+                                        : "forestfire: cannot write to standard output: ";
         EXPECT_EQ(played.status, 1);
-        EXPECT_EQ(played.errors, lineStart + failureLine(failed, trouble));
-        if (played.troubledRead) {
-          const std::string keysRead = keys.substr(0, static_cast<std::size_t>(played.reads - 1));
-          EXPECT_EQ(played.output, reference::run(keysRead, 1, terminal).output);
+        EXPECT_EQ(played.errors, (lineEndFirst ? "\n" : "") + failed + std::strerror(told) + "\n");
+        if (read) {  // the read of call n, an even one, follows n / 2 - 1 keys
+          EXPECT_EQ(played.output, reference::run(keys.substr(0, call / 2 - 1), 1, cleared).output);
         }
       }
     }
   }
-}
-
-// A write that takes nothing, were a descriptor ever to do it, fails as an
-// input/output error instead of being made again for ever.
-TEST(DriverTest, AWriteThatTakesNothingFails) {
-  EXPECT_EQ(play("2", 1, {false, false, 1, 0}).errors,
-            failureLine("cannot write to standard output", EIO));
 }
 
 // The program leaves the standard streams with their own buffers, so that
@@ -111,8 +117,9 @@ std::string printed(const Forest& forest) {
 }
 
 // Burnt trees at both ends and between the others, two of them in a row;
-// the healthy tree is left as the forest made it.  Then the trees the program
-// has, after them.
+// the healthy tree is left as the forest made it.  The trees left are linked
+// forwards in order, and back from the tail to the head.  Then the trees the
+// program has are appended after them: the last links back to the one before.
 TEST(ModelTest, RemoveBurntKeepsTheOthersInOrderBothWays) {
   EXPECT_EQ(printed(Forest(Dry)), "List is Empty\n");
   Forest forest(Dry);
@@ -131,7 +138,7 @@ TEST(ModelTest, RemoveBurntKeepsTheOthersInOrderBothWays) {
             "List End\n\n");
   EXPECT_EQ(forest.getHead()->getPrev(), nullptr);
   EXPECT_EQ(forest.getTail()->getPrev(), forest.getHead());
-  forest.populate(&forest);  // what the program builds is linked both ways too
+  forest.populate(&forest);
   EXPECT_EQ(forest.getTail()->getPrev()->getNext(), forest.getTail());
 }
 

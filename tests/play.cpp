@@ -20,15 +20,11 @@ Console asked;
 std::istringstream keys;
 Played played;
 
-// Whether this call, a read or a write, is the troubled one; errno then
-// says how.
-bool isTroubled(bool reading) {
-  if (played.reads + played.writes != asked.troubled) {
-    return false;
-  }
-  played.troubledRead = reading;
-  errno = asked.trouble;
-  return true;
+// Whether the call just counted is the failing one, with errno set to say
+// why (set anyway: the program reads it only after a failure).
+bool isFailing() {
+  errno = asked.reason;
+  return played.calls.size() == asked.failingCall;
 }
 
 }  // namespace
@@ -36,14 +32,11 @@ bool isTroubled(bool reading) {
 namespace console {
 
 bool isTerminal(int descriptor) {
-  if (descriptor == 1) {
-    return asked.terminal;
-  }
-  return descriptor == 2 && asked.errorsToTerminal;
+  return descriptor == 1 ? asked.output != Output::Pipe : asked.errorsToTerminal;
 }
 
 bool canClearTerminal() {
-  return true;
+  return asked.output == Output::ClearedTerminal;
 }
 
 void clearScreen() {
@@ -51,23 +44,24 @@ void clearScreen() {
 }
 
 int readInputByte(char& byte) {
-  ++played.reads;
-  if (isTroubled(true)) {
+  played.calls += 'r';
+  if (isFailing()) {
     return -1;
   }
   return keys.get(byte) ? 1 : 0;
 }
 
 long writeSome(int descriptor, const char* bytes, std::size_t count) {
-  if (descriptor == 2) {
-    played.errors.append(bytes, count);
-    return static_cast<long>(count);
+  if (descriptor == 1) {
+    played.calls += 'w';
+    if (played.calls.size() == asked.failingCall && asked.reason == ENOSPC && count > 1) {
+      ++asked.failingCall;  // the write of the rest
+      count /= 2;
+    } else if (isFailing()) {
+      return asked.reason == 0 ? 0 : -1;
+    }
   }
-  ++played.writes;
-  if (isTroubled(false)) {
-    return asked.trouble == 0 ? 0 : -1;  // with no errno, a write that takes nothing
-  }
-  played.output.append(bytes, count);
+  (descriptor == 1 ? played.output : played.errors).append(bytes, count);
   return static_cast<long>(count);
 }
 
@@ -77,10 +71,9 @@ void waitUntilWritable(int /*descriptor*/) {}
 
 }  // namespace console
 
-Played play(const std::string& input, std::uint32_t seed, const Console& setting) {
+Played play(const std::string& input, std::uint32_t seed, Console setting) {
   asked = setting;
-  keys.str(input);
-  keys.clear();
+  keys = std::istringstream(input);
   played = {};
   const console::StandardStreams streams;
   played.status = runForestFire(seed);

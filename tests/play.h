@@ -6,6 +6,7 @@
 #ifndef FORESTFIRE_TESTS_PLAY_H_
 #define FORESTFIRE_TESTS_PLAY_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -13,24 +14,32 @@
 
 namespace forestfire {
 
-// What the platform answers in a played run.
-struct Console {
-  bool terminal = false;          // standard output is a terminal to clear
-  bool errorsToTerminal = false;  // standard error is a terminal
-  int troubled = 0;               // this read or write to standard output,
-  int trouble = 0;                // from 1, fails with this errno (a write
-};                                // with 0 takes nothing)
+// What standard output is: a pipe (or a file), a terminal that takes no
+// clear sequence, or a terminal that the program clears.
+enum class Output { Pipe, Terminal, ClearedTerminal };
 
-// What a played run wrote and how it ended, how often it read and wrote to
-// standard output, and whether the troubled call was a read.
-struct Played : reference::Run {
-  int reads = 0;
-  int writes = 0;
-  bool troubledRead = false;
+// The console of a played run, and the one read or write of standard output
+// that fails, if any.
+struct Console {
+  Output output = Output::Pipe;
+  bool errorsToTerminal = false;
+  // The failing call, counting reads and writes of standard output from 1;
+  // 0 for none.  It fails with errno `reason`, but a write with reason 0
+  // takes nothing instead.  A write of more than one byte that fails with
+  // ENOSPC first takes half its bytes, as a disk that fills does; the write
+  // of the rest fails.
+  std::size_t failingCall = 0;
+  int reason = 0;
 };
 
-// Plays the program on `input` with `seed`, on a console as `setting` says.
-Played play(const std::string& input, std::uint32_t seed, const Console& setting);
+// What a played run wrote and how it ended, and its reads and writes of
+// standard output in order: an "r" for each read and a "w" for each write.
+struct Played : reference::Run {
+  std::string calls;
+};
+
+// Plays the program on `input` with `seed`, on the console `setting` asks for.
+Played play(const std::string& input, std::uint32_t seed, Console setting);
 
 // The FNV-1a hash of `input`: the fuzz target and the corpus test take an
 // input's seed from its low 32 bits, the same with every standard library.

@@ -13,7 +13,7 @@
 int main(int argc, char** argv) {
   const std::string input(std::istreambuf_iterator<char>(std::cin), {});
   const auto seed = static_cast<unsigned>(std::stoul(argv[1]));
-  const forestfire::reference::Run run = forestfire::reference::run(input, seed, argc > 2);
+  const auto run = forestfire::reference::run(input, seed, argc > 2);
   std::cout << run.output;
   std::cerr << run.errors;
   return run.status;

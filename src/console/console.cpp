@@ -11,16 +11,16 @@ namespace forestfire::console {
 namespace {
 
 const ConsoleOutput* output = nullptr;  // the buffer under std::cout
-bool terminal = false;
-bool errorsToTerminal = false;
-bool atPrompt = false;  // the cursor waits at the end of a prompt's line
+bool terminal = false;                  // standard output is a terminal that is cleared
+bool bothTerminals = false;             // standard output and standard error are terminals
+bool atPrompt = false;                  // the cursor waits at the end of a prompt's line
 
 }  // namespace
 
-void setUp(const ConsoleOutput* outputBuffer, bool outputTerminal, bool errorTerminal) {
+void setUp(const ConsoleOutput* outputBuffer, bool clears, bool outputAndErrorsOnTerminals) {
   output = outputBuffer;
-  terminal = outputTerminal;
-  errorsToTerminal = errorTerminal;
+  terminal = clears;
+  bothTerminals = outputAndErrorsOnTerminals;
 }
 
 void clear() {
@@ -50,11 +50,13 @@ int outputFailure() {
 }
 
 // Straight into the buffer under std::cerr, which would otherwise write each
-// piece as it comes.
+// piece as it comes.  Where standard output is a file or a pipe, the cursor
+// of a terminal that shows standard error is at the start of a line already,
+// whatever standard output ends with.
 void writeErrorLine(std::string_view message) {
   flushToLineStart();
   std::streambuf& errors = *std::cerr.rdbuf();
-  if (errorsToTerminal && output->endsInsideLine()) {
+  if (bothTerminals && output->endsInsideLine()) {
     errors.sputc('\n');
   }
   errors.sputn(message.data(), static_cast<std::streamsize>(message.size()));

@@ -18,11 +18,11 @@ namespace forestfire::console {
 
 class ConsoleOutput;
 
-// Sets the console up: `output` is the buffer under std::cout; `terminal`
+// Sets the console up: `output` is the buffer under std::cout; `clears`
 // tells whether standard output is a terminal that the program clears, and
-// `errorsToTerminal` whether standard error is a terminal.  StandardStreams
-// calls it when main begins.
-void setUp(const ConsoleOutput* output, bool terminal, bool errorsToTerminal);
+// `bothTerminals` whether standard output and standard error are both
+// terminals (cleared or not).  StandardStreams calls it when main begins.
+void setUp(const ConsoleOutput* output, bool clears, bool bothTerminals);
 
 // On a terminal, clears the screen and its scroll-back, so that what is
 // written next starts at the top of an empty screen; elsewhere does nothing.
@@ -51,10 +51,11 @@ bool flushToLineStart();
 int outputFailure();
 
 // Writes `message` and a line end to standard error in one write, on a line
-// of its own wherever the user sees it.  std::cout is written out first
-// (flushToLineStart); when what reached standard output still ends inside a
-// line, because that could not be written, and standard error is a terminal
-// too, a line end goes ahead of the message.  Allocates nothing.
+// of its own where the user sees it.  std::cout is written out first
+// (flushToLineStart).  When standard output and standard error are both
+// terminals, and what reached standard output still ends inside a line
+// because the rest could not be written, a line end goes ahead of the
+// message.  Allocates nothing.
 void writeErrorLine(std::string_view message);
 
 // What became of a read of standard input.

@@ -9,7 +9,8 @@ namespace forestfire::console {
 
 StandardStreams::StandardStreams()
     : standardOutput(std::cout.rdbuf(&output)), standardError(std::cerr.rdbuf(&errors)) {
-  setUp(&output, isTerminal(1) && canClearTerminal(), isTerminal(2));
+  const bool outputToTerminal = isTerminal(1);
+  setUp(&output, outputToTerminal && canClearTerminal(), outputToTerminal && isTerminal(2));
 }
 
 StandardStreams::~StandardStreams() {
