@@ -117,25 +117,35 @@ def nonblocking():
     os.set_blocking(1, False)
 
 
-# Short of memory the program says so, with status 1: no abort, no core.  Its
-# start needs no more stack than a plain iostream program, 16 KiB or so.
-# AddressSanitizer needs more of both than it can be given.
+# Short of memory the program says so, with status 1: no abort, no core.  A
+# failure's message needs no memory, so each failure is told in its own words
+# even at the smallest data limit that the program starts under, where the
+# forest cannot be made.  Its start needs no more stack than a plain iostream
+# program, 16 KiB or so.  AddressSanitizer needs more of both than it can be
+# given.
 @unittest.skipIf(SANITIZED, "the program is built with AddressSanitizer")
 class Memory(Scenario):
-    def test_running_out_of_memory_is_told(self):
+    def test_every_failure_short_of_memory_is_told_in_its_own_words(self):
         limits = range(0, 1 << 30, resource.getpagesize())
-        enough = bisect.bisect(limits, False, key=self.plays_with_data)
-        played = self.limited(resource.RLIMIT_DATA, limits[enough - 1])
-        self.assertEqual(played[1:], (b"forestfire: out of memory\n", 1))
+        starts = bisect.bisect(limits, False, key=lambda limit: self.limited(limit)[2] in (0, 1))
+        directory = os.open("/", os.O_RDONLY)
+        self.addCleanup(os.close, directory)
+        rows = (
+            (b"2\nq", None, b"out of memory"),
+            (b"x", None, b"input ended before a dampness level was chosen"),
+            (None, directory, b"cannot read standard input: Is a directory"),
+        )
+        for data, stdin, message in rows:
+            played = self.limited(limits[starts], data, stdin=stdin)
+            self.assertEqual(played[1:], (b"forestfire: " + message + b"\n", 1))
 
     def test_a_small_stack_is_enough(self):
-        self.assertEqual(self.limited(resource.RLIMIT_STACK, 32 << 10)[2], 0)
+        self.assertEqual(self.limited(32 << 10, kind=resource.RLIMIT_STACK)[2], 0)
 
-    def plays_with_data(self, limit):
-        return self.limited(resource.RLIMIT_DATA, limit)[2] == 0
-
-    def limited(self, kind, limit):
-        return run([PROGRAM], b"2\nq", preexec_fn=lambda: resource.setrlimit(kind, (limit, limit)))
+    def limited(self, limit, data=b"2\nq", kind=resource.RLIMIT_DATA, **streams):
+        return run(
+            [PROGRAM], data, preexec_fn=lambda: resource.setrlimit(kind, (limit, limit)), **streams
+        )
 
 
 if __name__ == "__main__":

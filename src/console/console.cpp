@@ -53,13 +53,15 @@ int outputFailure() {
 // piece as it comes.  Where standard output is a file or a pipe, the cursor
 // of a terminal that shows standard error is at the start of a line already,
 // whatever standard output ends with.
-void writeErrorLine(std::string_view message) {
+void writeErrorLine(std::initializer_list<std::string_view> pieces) {
   flushToLineStart();
   std::streambuf& errors = *std::cerr.rdbuf();
   if (bothTerminals && output->endsInsideLine()) {
     errors.sputc('\n');
   }
-  errors.sputn(message.data(), static_cast<std::streamsize>(message.size()));
+  for (const std::string_view piece : pieces) {
+    errors.sputn(piece.data(), static_cast<std::streamsize>(piece.size()));
+  }
   errors.sputc('\n');
   errors.pubsync();
 }

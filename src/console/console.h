@@ -1,6 +1,7 @@
 #ifndef FORESTFIRE_CONSOLE_CONSOLE_H_
 #define FORESTFIRE_CONSOLE_CONSOLE_H_
 
+#include <initializer_list>
 #include <string_view>
 
 // The console the program talks to: standard input, read one byte at a time,
@@ -50,13 +51,14 @@ bool flushToLineStart();
 // failed the stream is bad, and a flush of it no longer reaches the buffer.
 int outputFailure();
 
-// Writes `message` and a line end to standard error in one write, on a line
-// of its own where the user sees it.  std::cout is written out first
-// (flushToLineStart).  When standard output and standard error are both
-// terminals, and what reached standard output still ends inside a line
-// because the rest could not be written, a line end goes ahead of the
-// message.  Allocates nothing.
-void writeErrorLine(std::string_view message);
+// Writes the pieces of a message, one after another, and a line end to
+// standard error in one write, on a line of its own where the user sees it.
+// std::cout is written out first (flushToLineStart).  When standard output
+// and standard error are both terminals, and what reached standard output
+// still ends inside a line because the rest could not be written, a line end
+// goes ahead of the message.  Allocates nothing, so it works when memory has
+// run out too.
+void writeErrorLine(std::initializer_list<std::string_view> pieces);
 
 // What became of a read of standard input.
 enum class ReadResult { Byte, EndOfInput, Failed };

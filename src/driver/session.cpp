@@ -7,7 +7,7 @@
 #include <iostream>
 #include <limits>
 #include <memory>
-#include <string>
+#include <string_view>
 
 #include "console/console.h"
 #include "display/grid.h"
@@ -21,14 +21,16 @@ constexpr int kFailure = 1;
 
 using console::ReadResult;
 
-// One line on standard error, in one write, on a line of its own.
-void report(const std::string& message) {
-  console::writeErrorLine("forestfire: " + message);
+// One line on standard error, in one write, on a line of its own.  The
+// message goes out in pieces, never put together in memory: memory that runs
+// out just then does not replace it with "out of memory".
+void report(std::string_view message) {
+  console::writeErrorLine({"forestfire: ", message});
 }
 
 // What failed, and the system's reason.
-void reportFailure(const char* what, int error) {
-  report(std::string(what) + ": " + std::strerror(error));
+void reportFailure(std::string_view what, int error) {
+  console::writeErrorLine({"forestfire: ", what, ": ", std::strerror(error)});
 }
 
 // Writes out what standard output holds.  False, and reported, when anything
@@ -137,10 +139,9 @@ std::int32_t nextTimeStep(std::int32_t timeStep) {
   return timeStep < std::numeric_limits<std::int32_t>::max() ? timeStep + 1 : timeStep;
 }
 
-// Nothing here allocates: the message is one literal, and the buffers are
-// the console's own.
+// Nothing here allocates: the buffers are the console's own.
 void exitOutOfMemory() {
-  console::writeErrorLine("forestfire: out of memory");
+  report("out of memory");
   std::_Exit(kFailure);
 }
 
