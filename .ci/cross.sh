@@ -3,11 +3,12 @@
 # s390x (big-endian) with Debian's cross compilers, and runs them under
 # qemu-user: the unit suites, the seed corpus played in-process against the
 # reference, and the pipe scenario of the system test, which plays the
-# emulated program against its emulated reference (a cross build registers
-# only that scenario; the others need the program to run on this system).
-# Last, the piped transcript of one session must be the same, byte for byte,
-# on x86-64 and on both: the three runs are retried until they start within
-# the same second, and so share their seed.  Needs build/forestfire.
+# emulated program against its emulated reference for the seed its start
+# gave it (a cross build registers only that scenario; the others need the
+# program to run on this system).  Last, each processor's reference must
+# print the same run as x86-64's for one fixed seed: with the pipe scenario,
+# that makes each program play as x86-64's does, with no clock to agree on.
+# Needs build/forestfire_reference.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 arches=(aarch64 s390x)
@@ -22,22 +23,12 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-{ printf '3\n'; head -c 60 /dev/zero | tr '\0' '\n'; printf 'q'; } >"$work/input"
-for try in $(seq 10); do
-  started=$(date +%s)
-  build/forestfire <"$work/input" >"$work/x86_64"
-  for arch in "${arches[@]}"; do
-    "qemu-$arch" -L "/usr/$arch-linux-gnu" "build-$arch/forestfire" <"$work/input" >"$work/$arch"
-  done
-  if [ "$(date +%s)" = "$started" ]; then
-    for arch in "${arches[@]}"; do
-      cmp "$work/x86_64" "$work/$arch"
-      echo "$arch: the same $(wc -c <"$work/$arch") bytes as x86-64"
-    done
-    exit 0
-  fi
-  echo "the runs spanned more than a second (try $try); again"
+{ printf '1\n'; head -c 60 /dev/zero | tr '\0' '\n'; printf 'q'; } >"$work/input"
+seed=1765281600  # any seed will do; in a dry forest the fire spreads, drawing many numbers
+build/forestfire_reference "$seed" <"$work/input" >"$work/x86_64"
+for arch in "${arches[@]}"; do
+  "qemu-$arch" -L "/usr/$arch-linux-gnu" "build-$arch/forestfire_reference" "$seed" \
+    <"$work/input" >"$work/$arch"
+  cmp "$work/x86_64" "$work/$arch"
+  echo "$arch: the same $(wc -c <"$work/$arch") bytes as x86-64 for seed $seed"
 done
-echo "no try ran all three programs within one second, so their seeds may differ:" \
-  "the transcripts were not compared (the machine may be too loaded)" >&2
-exit 1
