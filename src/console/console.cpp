@@ -45,6 +45,10 @@ bool flushToLineStart() {
   return static_cast<bool>(std::cout.flush());
 }
 
+// From the buffer, which keeps it: errno changes with every call made since
+// (a clear, a library call), and std::cout says only that something failed.
+// Once a write has failed the stream is bad, and a flush of it no longer
+// reaches the buffer.
 int outputFailure() {
   return output->failure();
 }

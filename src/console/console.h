@@ -7,10 +7,11 @@
 // The console the program talks to: standard input, read one byte at a time,
 // and standard output, which is a terminal or not.
 //
-// On a terminal every frame is drawn on a cleared screen and the cursor waits
-// at the end of its prompt.  Anywhere else (a pipe, a file, a terminal that
-// takes no escape sequences) the output is the program's text alone, every
-// line ended, so that another program can read it.
+// On a terminal that the program can clear, every frame is drawn on a
+// cleared screen, and the cursor waits at the end of its prompt.  Anywhere
+// else (a pipe, a file, a terminal that takes no escape sequences) the
+// output is the program's text alone, every line ended, so that another
+// program can read it.
 //
 // The program writes through std::cout and std::cerr, under which main puts
 // the console's own buffers (StandardStreams); everything below but
@@ -27,10 +28,6 @@ void setUp(const ConsoleOutput* output, bool clears, bool bothTerminals);
 
 // On a terminal, clears the screen and its scroll-back, so that what is
 // written next starts at the top of an empty screen; elsewhere does nothing.
-// Elsewhere than on Windows the terminal's clear sequence goes into std::cout
-// unflushed, and reaches the terminal in the same write as the frame after
-// it, so the screen never shows the blank in between.  On Windows std::cout
-// is flushed, then "cls" runs.
 void clear();
 
 // Ends a prompt just written to std::cout.  On a terminal the line stays
@@ -45,10 +42,7 @@ void endPrompt();
 bool flushToLineStart();
 
 // Why standard output could not be written: the errno of the write that
-// failed, which the buffer under std::cout keeps, so that nothing called
-// since (a clear, a library call) changes it.  0 while every write has gone
-// out.  std::cout itself says only that something failed: once a write has
-// failed the stream is bad, and a flush of it no longer reaches the buffer.
+// failed, whatever has been called since.  0 while every write has gone out.
 int outputFailure();
 
 // Writes the pieces of a message, one after another, and a line end to

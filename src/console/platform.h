@@ -11,13 +11,11 @@
 // plays the system's part as each test asks.
 namespace forestfire::console {
 
-// Whether `descriptor` is a terminal.  On Windows: a console (not merely a
-// character device, as NUL is one too).
+// Whether `descriptor` is a terminal: on Windows, a console.
 bool isTerminal(int descriptor);
 
-// Whether the program can clear a terminal it writes to.  Elsewhere than on
-// Windows: when TERM is set, not empty and not "dumb".  On Windows: always,
-// by running "cls".
+// Whether the program can clear a terminal it writes to, so that a frame
+// starts on an empty screen.
 bool canClearTerminal();
 
 // Clears the terminal's screen and scroll-back (see console::clear).
@@ -25,23 +23,16 @@ void clearScreen();
 
 // Reads one byte of standard input into `byte`: 1 when it did, 0 at the end
 // of the input, -1 with errno set when the read failed or found a
-// non-blocking input not ready.  Through the C library's stdin, which reads
-// ahead as much as the terminal or pipe hands over, and at exit gives back to
-// a regular file what it read beyond the last byte taken.
+// non-blocking input not ready.
 int readInputByte(char& byte);
 
 // Writes up to `count` bytes to `descriptor`: how many it took, or -1 with
-// errno set.  On Windows the C runtime's write, which turns each line end
-// into CR LF on a text descriptor, and hands a long text to the system in
-// several pieces.
+// errno set.
 long writeSome(int descriptor, const char* bytes, std::size_t count);
 
 // Wait, without spinning, for a descriptor that was found not ready (a
 // non-blocking one with nothing to read, or full) until it may be ready; the
-// call that follows tells whether it is.  Elsewhere than on Windows they use
-// select(), which waits on a terminal on every system (poll() does not, on
-// macOS).  On Windows a console's input is waited on; a pipe, a file, or an
-// output, which cannot be, is given 10 ms.
+// call that follows tells whether it is.
 void waitUntilReadable(int descriptor);
 void waitUntilWritable(int descriptor);
 

@@ -12,6 +12,7 @@ namespace forestfire::console {
 
 namespace {
 
+// select() waits on a terminal on every system; poll() does not, on macOS.
 void waitUntilReady(int descriptor, bool writing) {
   fd_set ready;
   FD_ZERO(&ready);
@@ -25,14 +26,17 @@ bool isTerminal(int descriptor) {
   return isatty(descriptor) != 0;
 }
 
-// A terminal that says it is "dumb" (an editor's shell buffer, a serial
-// line), or that names no type, may show an escape sequence as text.
+// When TERM is set, not empty and not "dumb".  A terminal that says it is
+// dumb (an editor's shell buffer, a serial line), or that names no type, may
+// show an escape sequence as text.
 bool canClearTerminal() {
   const char* type = std::getenv("TERM");
   return type != nullptr && *type != '\0' && std::strcmp(type, "dumb") != 0;
 }
 
-// Cursor home, clear the screen, clear the scroll-back.
+// Cursor home, clear the screen, clear the scroll-back.  The sequence goes
+// into std::cout unflushed, and so reaches the terminal in the same write as
+// the frame after it: the screen never shows the blank in between.
 void clearScreen() {
   std::cout << "\x1b[H\x1b[2J\x1b[3J";
 }

@@ -26,6 +26,7 @@ bool isConsole(int descriptor) {
 
 }  // namespace
 
+// A console, not merely a character device: NUL is one too.
 bool isTerminal(int descriptor) {
   return isConsole(descriptor);
 }
@@ -34,16 +35,21 @@ bool canClearTerminal() {
   return true;  // with "cls", whatever TERM says
 }
 
-// Whatever is still held goes out first, so that the clear does not wipe it.
+// By running "cls".  Whatever std::cout still holds goes out first, so that
+// the clear does not wipe it.  The frame after it is a write of its own.
 void clearScreen() {
   std::cout.flush();
   std::system("cls");  // a failed clear leaves the old frame above the new one
 }
 
+// The C runtime's write, which turns each line end into CR LF on a text
+// descriptor, and hands a long text to the system in several pieces.
 long writeSome(int descriptor, const char* bytes, std::size_t count) {
   return _write(descriptor, bytes, static_cast<unsigned>(count));
 }
 
+// A console's input can be waited on.  A pipe or a file cannot be, here, nor
+// can an output: each is given 10 ms before the next try.
 void waitUntilReadable(int descriptor) {
   if (!isConsole(descriptor) ||
       WaitForSingleObject(handleOf(descriptor), INFINITE) != WAIT_OBJECT_0) {

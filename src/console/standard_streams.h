@@ -10,9 +10,9 @@ namespace forestfire::console {
 // The console as main sets it up, for as long as this lives: the console's
 // own buffers under std::cout and std::cerr, and the decisions, taken once,
 // whether standard output is a terminal that the program clears and whether
-// standard error is a terminal (console::setUp).  main makes one before it
-// writes anything.  It holds two buffers of 16 KiB: main keeps it in static
-// storage, where a small stack limit does not reach.
+// standard output and standard error are both terminals (console::setUp).
+// main makes one before it writes anything.  It holds two buffers of 16 KiB,
+// too much for a small stack: keep it in static storage.
 class StandardStreams {
  public:
   StandardStreams();

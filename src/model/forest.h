@@ -63,9 +63,8 @@ class Forest {
 
   // Draws the forest into `grid` (a copy of the caller's), clears the console
   // and prints one frame headed with `timeStep`, flushed once when whole.  An
-  // empty forest prints only "List is Empty".  The frame is the display's:
-  // this is defined in src/display/frame.cpp, so that the model itself uses
-  // nothing of the display or the console.
+  // empty forest prints only "List is Empty".  Defined with the display, in
+  // src/display/frame.cpp.
   void display(Grid grid, std::int32_t timeStep) const;
 
   // Removes and releases every Burnt tree, keeping the others in order.
