@@ -51,15 +51,15 @@ TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
 // rather than made again for ever.
 constexpr int kFailures[2][3] = {{EBADF, ENOSPC, 0}, {EIO, EISDIR, ECONNRESET}};
 
-// The menu, two reminders and three frames go out in one write each, a read
-// between them, and on a cleared terminal the line end after the last prompt
-// too.  Each read and each write fails in turn: the run ends at once, with
-// status 1 and one line on standard error that gives the reason.  That line
-// starts on a line of its own where the user sees it: after a line end when
-// standard output and standard error are terminals and what reached the
-// output ends inside a line, and never after a blank line.  After a failed
-// read, all that was written before it reaches standard output, as at the
-// end of the input.
+// The menu, two reminders and three frames go out in one write each, with a
+// read between them.  A cleared terminal also gets the line end after the
+// last prompt.  Each read and each write fails in turn.  The run ends at
+// once, with status 1 and one line on standard error that gives the reason.
+// That line starts on a line of its own where the user sees it, and never
+// after a blank line.  A line end comes first when standard output and
+// standard error are terminals and what reached the output ends inside a
+// line.  After a failed read, all that was written before it reaches
+// standard output, as at the end of the input.
 TEST(DriverTest, AFailedReadOrWriteEndsTheRunAtOnce) {
   const std::string keys = "x\n2\nq";
   const std::pair<const char*, Console> consoles[] = {

@@ -1,7 +1,7 @@
 // A second statement of what the program must do, written apart from its
-// code: for the bytes it reads and the seed it is given, every byte it must
-// write to standard output and to standard error, and the status it must end
-// with.  The unit tests, the fuzz target and the system test compare the
+// code.  For the bytes it reads and the seed it is given, it says every byte
+// the program must write to standard output and to standard error, and the
+// status it must end with.  The unit tests, the fuzz target and the system test compare the
 // program with it byte for byte.  It changes with the program, in the same
 // commit and on purpose, whenever what the program must do changes; never to
 // follow the code.
@@ -66,10 +66,10 @@ struct Run {
   std::string errors;
 };
 
-// The run of `input` with `seed`: the menu, a reminder for every byte that
-// is not a digit until a digit from 1 to 3, then the first frame and a step
-// and a frame for every byte after that digit, up to and including the first
-// "q".  A terminal gets a line end after the last frame.
+// The run of `input` with `seed`.  First the menu, and a reminder for every
+// byte that is not a digit, until a digit from 1 to 3.  Then the first frame,
+// and a step and a frame for every byte after that digit, up to and including
+// the first "q".  A terminal gets a line end after the last frame.
 inline Run run(const std::string& input, unsigned seed, bool terminal) {
   Run run{0, "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n", ""};
   std::size_t at = 0;

@@ -12,12 +12,12 @@ namespace forestfire::console {
 // write: a frame, the menu or a reminder reaches the console whole.  It holds
 // several frames, so it never has to write one out in parts.
 //
-// A flush writes everything, however the descriptor behaves: a short write
-// goes on with the rest, a write interrupted by a signal is made again, and
-// on a non-blocking descriptor that is full (a slow reader, a terminal held
-// back) it waits until the descriptor takes more.  Any other failure makes
-// the flush fail and drops what was held; from then on every flush fails
-// without writing, and failure() keeps the reason.
+// A flush writes everything, however the descriptor behaves.  A short write
+// goes on with the rest, and a write that a signal interrupts is made again.
+// A non-blocking descriptor that is full (a slow reader, a terminal held
+// back) is waited for until it takes more.  Any other failure makes the
+// flush fail and drops what was held.  From then on every flush fails without
+// writing, and failure() keeps the reason.
 class ConsoleOutput : public std::streambuf {
  public:
   // A buffer that writes to `descriptor`, which it does not own.

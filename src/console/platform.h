@@ -3,12 +3,12 @@
 
 #include <cstddef>
 
-// What the console needs of the platform it runs on: platform_posix.cpp and
-// platform_win32.cpp each define the part that differs per system, and CMake
-// links the one that fits into the program, with platform_stdio.cpp, which
-// is the same on all of them.  Everything else of the program is the same
-// everywhere.  The tests link a platform of their own in their place, which
-// plays the system's part as each test asks.
+// What the console needs of the platform it runs on.  platform_posix.cpp and
+// platform_win32.cpp each define the part that differs per system, and
+// platform_stdio.cpp the part that is the same on all of them.  CMake links
+// the ones that fit into the program.  Everything else of the program is the
+// same everywhere.  The tests link a platform of their own in their place,
+// which plays the system's part as each test asks.
 namespace forestfire::console {
 
 // Whether `descriptor` is a terminal: on Windows, a console.

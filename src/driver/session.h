@@ -8,12 +8,14 @@ namespace forestfire {
 
 class Forest;
 
-// Runs the whole interactive program on standard input and output: seeds
-// std::rand with `seed`, asks for the dampness, then advances the fire one
-// step and shows one frame for every byte read, until a "q" has had its
-// step.  Returns the exit status: 0 after "q" or when input ends during the
-// run; 1 when input ends before a dampness is chosen, or when a read or a
-// write fails (the last one too), each with one line on standard error.
+// Runs the whole interactive program on standard input and output.  It seeds
+// std::rand with `seed` and asks for the dampness.  Then it advances the fire
+// one step and shows one frame for every byte read, until a "q" has had its
+// step.  Returns the exit status:
+//   0 after "q", or when input ends during the run;
+//   1 when input ends before a dampness is chosen, or when a read or a write
+//     fails, the last one too.  Each of these writes one line on standard
+//     error.
 int runForestFire(std::uint32_t seed);
 
 // Reads one byte at a time until a digit from 1 to 3 arrives, printing a
@@ -24,8 +26,8 @@ std::optional<std::int32_t> askForDampness();
 
 // Shows the first frame, then one step and one frame for every byte read,
 // and checks that each frame was written before reading on.  After the step
-// of a "q", or when input ends, the last frame stays on the screen: on a
-// terminal the cursor goes to a line of its own below it, and 0 is returned
+// of a "q", or when input ends, the last frame stays on the screen.  On a
+// terminal the cursor then goes to a line of its own below it.  Returns 0
 // once that last write has gone out.  Returns 1, with the failure reported on
 // standard error, as soon as a read or a write fails.
 int playUntilQuit(Forest& forest);
