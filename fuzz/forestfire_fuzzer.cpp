@@ -16,7 +16,7 @@
 extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
     const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  const std::uint64_t hash = forestfire::hashOf(input);
+  const auto hash = forestfire::hashOf(input);
   const auto seed = static_cast<std::uint32_t>(hash);
   const bool terminal = (hash >> 32 & 1) != 0;
   const auto output = terminal ? forestfire::Output::ClearedTerminal : forestfire::Output::Pipe;

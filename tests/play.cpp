@@ -32,7 +32,7 @@ bool isFailing() {
 namespace console {
 
 bool isTerminal(int descriptor) {
-  return descriptor == 1 ? asked.output != Output::Pipe : asked.errorsToTerminal;
+  return descriptor == 1 ? asked.output != Output::Pipe : descriptor == 2 && asked.errorsToTerminal;
 }
 
 bool canClearTerminal() {
