@@ -25,19 +25,25 @@
 namespace forestfire {
 namespace {
 
+// Standard output as the program may find it, named.
+constexpr std::pair<const char*, Output> kConsoles[] = {
+    {"through a pipe", Output::Pipe},
+    {"on a terminal that is not cleared", Output::Terminal},
+    {"on a cleared terminal", Output::ClearedTerminal}};
+
 // Each input of the fuzz target's seed corpus, with the seed the fuzz target
-// gives it, through a pipe and on a terminal.  Some roll on the thresholds:
-// dry_until_out rolls 49 and 50, moist_until_out 69 and 70, and
-// damp_rolls_on_its_threshold 79 and 80.
+// gives it, on each console.  Some roll on the thresholds: dry_until_out
+// rolls 49 and 50, moist_until_out 69 and 70, and damp_rolls_on_its_threshold
+// 79 and 80.
 TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
   for (const auto& entry : std::filesystem::directory_iterator(FORESTFIRE_FUZZ_CORPUS)) {
     std::ifstream file(entry.path(), std::ios::binary);
     const std::string input{std::istreambuf_iterator<char>(file), {}};
     const auto seed = static_cast<std::uint32_t>(hashOf(input));
-    for (const bool cleared : {false, true}) {
-      SCOPED_TRACE(entry.path().filename().string() + (cleared ? " on a terminal" : ""));
-      const Played played = play(input, seed, {cleared ? Output::ClearedTerminal : Output::Pipe});
-      const auto expected = reference::run(input, seed, cleared);
+    for (const auto& [name, output] : kConsoles) {
+      SCOPED_TRACE(entry.path().filename().string() + " " + name);
+      const Played played = play(input, seed, {output});
+      const auto expected = reference::run(input, seed, output == Output::ClearedTerminal);
       EXPECT_EQ(played.status, expected.status);
       EXPECT_EQ(played.errors, expected.errors);
       EXPECT_EQ(played.output, expected.output);
@@ -54,38 +60,26 @@ constexpr int kFailures[2][3] = {{EBADF, ENOSPC, 0}, {EIO, EISDIR, ECONNRESET}};
 // The menu, two reminders and three frames go out in one write each, with a
 // read between them.  A cleared terminal also gets the line end after the
 // last prompt.  Each read and each write fails in turn.  The run ends at
-// once, with status 1 and one line on standard error that gives the reason.
-// That line starts on a line of its own where the user sees it, and never
-// after a blank line.  A line end comes first when standard output and
-// standard error are terminals and what reached the output ends inside a
-// line.  After a failed read, all that was written before it reaches
-// standard output, as at the end of the input.
+// once, with status 1 and one line on standard error that gives the reason,
+// and nothing else there.  After a failed read, all that was written before
+// it reaches standard output, as at the end of the input.
 TEST(DriverTest, AFailedReadOrWriteEndsTheRunAtOnce) {
   const std::string keys = "x\n2\nq";
-  const std::pair<const char*, Console> consoles[] = {
-      {"output piped, errors to a terminal", {Output::Pipe, true}},
-      {"output to a terminal not cleared, errors too", {Output::Terminal, true}},
-      {"output to a cleared terminal, errors piped", {Output::ClearedTerminal, false}},
-      {"output to a cleared terminal, errors too", {Output::ClearedTerminal, true}}};
-  for (const auto& [setting, console] : consoles) {
-    const bool cleared = console.output == Output::ClearedTerminal;
-    const std::string calls = play(keys, 1, console).calls;
-    EXPECT_EQ(calls, cleared ? "wrwrwrwrwrww" : "wrwrwrwrwrw") << setting;
+  for (const auto& [name, output] : kConsoles) {
+    const bool cleared = output == Output::ClearedTerminal;
+    const std::string calls = play(keys, 1, {output}).calls;
+    EXPECT_EQ(calls, cleared ? "wrwrwrwrwrww" : "wrwrwrwrwrw") << name;
     for (std::size_t call = 1; call <= calls.size(); ++call) {
       const bool read = calls[call - 1] == 'r';
       for (const int reason : kFailures[read]) {
         const int told = reason != 0 ? reason : EIO;
-        SCOPED_TRACE(std::string(setting) + ", call " + std::to_string(call) + " failing with " +
+        SCOPED_TRACE(std::string(name) + ", call " + std::to_string(call) + " failing with " +
                      std::strerror(told));
-        const Played played =
-            play(keys, 1, {console.output, console.errorsToTerminal, call, reason});
-        const bool insideLine = !played.output.empty() && played.output.back() != '\n';
-        const bool lineEndFirst =
-            console.output != Output::Pipe && console.errorsToTerminal && insideLine;
+        const Played played = play(keys, 1, {output, call, reason});
         const std::string failed = read ? "forestfire: cannot read standard input: "
                                         : "forestfire: cannot write to standard output: ";
         EXPECT_EQ(played.status, 1);
-        EXPECT_EQ(played.errors, (lineEndFirst ? "\n" : "") + failed + std::strerror(told) + "\n");
+        EXPECT_EQ(played.errors, failed + std::strerror(told) + "\n");
         if (read) {  // the read of call n, an even one, follows n / 2 - 1 keys
           EXPECT_EQ(played.output, reference::run(keys.substr(0, call / 2 - 1), 1, cleared).output);
         }

@@ -32,11 +32,12 @@ bool isFailing() {
 namespace console {
 
 bool isTerminal(int descriptor) {
-  return descriptor == 1 ? asked.output != Output::Pipe : descriptor == 2 && asked.errorsToTerminal;
+  return descriptor == 1 && asked.output != Output::Pipe;
 }
 
+// As TERM says on most systems, even where standard output is a pipe.
 bool canClearTerminal() {
-  return asked.output == Output::ClearedTerminal;
+  return asked.output != Output::Terminal;
 }
 
 void clearScreen() {

@@ -22,7 +22,6 @@ enum class Output { Pipe, Terminal, ClearedTerminal };
 // that fails, if any.
 struct Console {
   Output output = Output::Pipe;
-  bool errorsToTerminal = false;
   // The failing call, counting reads and writes of standard output from 1;
   // 0 for none.  It fails with errno `reason`, but a write with reason 0
   // takes nothing instead.  A write of more than one byte that fails with

@@ -10,17 +10,15 @@ namespace forestfire::console {
 
 namespace {
 
-const ConsoleOutput* output = nullptr;  // the buffer under std::cout
-bool terminal = false;                  // standard output is a terminal that is cleared
-bool bothTerminals = false;             // standard output and standard error are terminals
-bool atPrompt = false;                  // the cursor waits at the end of a prompt's line
+const ConsoleOutput* outputBuffer = nullptr;  // the buffer under std::cout
+bool terminal = false;                        // standard output is a terminal that is cleared
+bool atPrompt = false;                        // the cursor waits at the end of a prompt's line
 
 }  // namespace
 
-void setUp(const ConsoleOutput* outputBuffer, bool clears, bool outputAndErrorsOnTerminals) {
-  output = outputBuffer;
+void setUp(const ConsoleOutput* output, bool clears) {
+  outputBuffer = output;
   terminal = clears;
-  bothTerminals = outputAndErrorsOnTerminals;
 }
 
 void clear() {
@@ -45,24 +43,20 @@ bool flushToLineStart() {
   return static_cast<bool>(std::cout.flush());
 }
 
-// From the buffer, which keeps it: errno changes with every call made since
-// (a clear, a library call), and std::cout says only that something failed.
-// Once a write has failed the stream is bad, and a flush of it no longer
-// reaches the buffer.
+// The reason is the buffer's, which keeps it.  errno changes with every call
+// made since the failed write (a clear, a library call), and std::cout says
+// only that something failed.  Once a write has failed the stream is bad,
+// and a flush of it no longer reaches the buffer.
 int outputFailure() {
-  return output->failure();
+  return outputBuffer->failure();
 }
 
-// Straight into the buffer under std::cerr, which would otherwise write each
-// piece as it comes.  Where standard output is a file or a pipe, the cursor
-// of a terminal that shows standard error is at the start of a line already,
-// whatever standard output ends with.
+// The pieces go straight into the buffer under std::cerr, which writes them
+// out together at the sync.  Through std::cerr itself, which flushes after
+// every output, each piece would be a write of its own.
 void writeErrorLine(std::initializer_list<std::string_view> pieces) {
   flushToLineStart();
   std::streambuf& errors = *std::cerr.rdbuf();
-  if (bothTerminals && output->endsInsideLine()) {
-    errors.sputc('\n');
-  }
   for (const std::string_view piece : pieces) {
     errors.sputn(piece.data(), static_cast<std::streamsize>(piece.size()));
   }
@@ -70,8 +64,8 @@ void writeErrorLine(std::initializer_list<std::string_view> pieces) {
   errors.pubsync();
 }
 
-// As ConsoleOutput writes: a read that found nothing ready waits, one that a
-// signal interrupted is made again at once.
+// A read that found nothing ready waits and is made again, as a write of
+// ConsoleOutput does; one that a signal interrupted is made again at once.
 ReadResult readByte(char& byte) {
   while (true) {
     const int read = readInputByte(byte);

@@ -20,11 +20,10 @@ namespace forestfire::console {
 
 class ConsoleOutput;
 
-// Sets the console up: `output` is the buffer under std::cout; `clears`
-// tells whether standard output is a terminal that the program clears, and
-// `bothTerminals` whether standard output and standard error are both
-// terminals (cleared or not).  StandardStreams calls it when main begins.
-void setUp(const ConsoleOutput* output, bool clears, bool bothTerminals);
+// Sets the console up: `output` is the buffer under std::cout, and `clears`
+// tells whether standard output is a terminal that the program clears.
+// StandardStreams calls it when main begins.
+void setUp(const ConsoleOutput* output, bool clears);
 
 // On a terminal, clears the screen and its scroll-back, so that what is
 // written next starts at the top of an empty screen; elsewhere does nothing.
@@ -46,12 +45,10 @@ bool flushToLineStart();
 int outputFailure();
 
 // Writes the pieces of a message, one after another, and a line end to
-// standard error in one write, on a line of its own where the user sees it.
-// std::cout is written out first (flushToLineStart).  When standard output
-// and standard error are both terminals, and what reached standard output
-// still ends inside a line because the rest could not be written, a line end
-// goes ahead of the message.  Allocates nothing, so it works when memory has
-// run out too.
+// standard error in one write.  std::cout is written out first
+// (flushToLineStart), so that on a terminal whose cursor waits at a prompt
+// the message starts on a line of its own.  Allocates nothing, so it works
+// when memory has run out too.
 void writeErrorLine(std::initializer_list<std::string_view> pieces);
 
 // What became of a read of standard input.

@@ -6,7 +6,7 @@
 
 namespace forestfire::console {
 
-ConsoleOutput::ConsoleOutput(int target) : descriptor(target) {}
+ConsoleOutput::ConsoleOutput(int descriptor) : target(descriptor) {}
 
 ConsoleOutput::~ConsoleOutput() {
   writeHeld();
@@ -32,14 +32,13 @@ int ConsoleOutput::sync() {
 bool ConsoleOutput::writeHeld() {
   const char* next = pbase();
   while (reason == 0 && next < pptr()) {
-    const long written = writeSome(descriptor, next, static_cast<std::size_t>(pptr() - next));
+    const long written = writeSome(target, next, static_cast<std::size_t>(pptr() - next));
     if (written > 0) {
       next += written;
-      insideLine = next[-1] != '\n';
     } else if (written == 0) {
       reason = EIO;  // a write that takes nothing would be made for ever
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-      waitUntilWritable(descriptor);
+      waitUntilWritable(target);
     } else if (errno != EINTR) {
       reason = errno;
     }

@@ -32,10 +32,6 @@ class ConsoleOutput : public std::streambuf {
   // was, whatever is called after the failure.
   int failure() const { return reason; }
 
-  // Whether what has reached the descriptor ends inside a line: its last
-  // byte is not a line end.  False while nothing has.
-  bool endsInsideLine() const { return insideLine; }
-
  protected:
   int_type overflow(int_type character) override;
   int sync() override;
@@ -44,9 +40,8 @@ class ConsoleOutput : public std::streambuf {
   // Writes out what is held; false when the descriptor failed.
   bool writeHeld();
 
-  int descriptor;
+  int target;  // the descriptor written to
   int reason = 0;
-  bool insideLine = false;
   std::array<char, 16384> held{};  // 16 KiB
 };
 

@@ -9,8 +9,7 @@ namespace forestfire::console {
 
 StandardStreams::StandardStreams()
     : standardOutput(std::cout.rdbuf(&output)), standardError(std::cerr.rdbuf(&errors)) {
-  const bool outputToTerminal = isTerminal(1);
-  setUp(&output, outputToTerminal && canClearTerminal(), outputToTerminal && isTerminal(2));
+  setUp(&output, isTerminal(1) && canClearTerminal());
 }
 
 StandardStreams::~StandardStreams() {
