@@ -26,17 +26,18 @@ bool isTerminal(int descriptor) {
   return isatty(descriptor) != 0;
 }
 
-// When TERM is set, not empty and not "dumb".  A terminal that says it is
-// dumb (an editor's shell buffer, a serial line), or that names no type, may
-// show an escape sequence as text.
+// A terminal is cleared when TERM is set, not empty and not "dumb".  A
+// terminal that says it is dumb (an editor's shell buffer, a serial line), or
+// that names no type, may show an escape sequence as text.
 bool canClearTerminal() {
   const char* type = std::getenv("TERM");
   return type != nullptr && *type != '\0' && std::strcmp(type, "dumb") != 0;
 }
 
-// Cursor home, clear the screen, clear the scroll-back.  The sequence goes
-// into std::cout unflushed, and so reaches the terminal in the same write as
-// the frame after it: the screen never shows the blank in between.
+// The sequence moves the cursor home, then clears the screen and the
+// scroll-back.  It goes into std::cout unflushed, and so reaches the terminal
+// in the same write as the frame after it: the screen never shows the blank
+// in between.
 void clearScreen() {
   std::cout << "\x1b[H\x1b[2J\x1b[3J";
 }

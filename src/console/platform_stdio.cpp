@@ -5,9 +5,9 @@
 
 namespace forestfire::console {
 
-// Through the C library's stdin, which reads ahead as much as the terminal
-// or the pipe hands over.  At exit it gives a regular file back what it read
-// beyond the last byte taken.
+// Reads through the C library's stdin, which reads ahead as much as the
+// terminal or the pipe hands over.  At exit it gives a regular file back what
+// it read beyond the last byte taken.
 int readInputByte(char& byte) {
   const int read = std::getc(stdin);
   if (read != EOF) {

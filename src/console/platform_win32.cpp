@@ -26,7 +26,8 @@ bool isConsole(int descriptor) {
 
 }  // namespace
 
-// A console, not merely a character device: NUL is one too.
+// Only a console counts as a terminal, not every character device: NUL is a
+// character device too.
 bool isTerminal(int descriptor) {
   return isConsole(descriptor);
 }
@@ -35,15 +36,16 @@ bool canClearTerminal() {
   return true;  // with "cls", whatever TERM says
 }
 
-// By running "cls".  Whatever std::cout still holds goes out first, so that
-// the clear does not wipe it.  The frame after it is a write of its own.
+// The screen is cleared by running "cls".  Whatever std::cout still holds
+// goes out first, so that the clear does not wipe it.  The frame after it is
+// a write of its own.
 void clearScreen() {
   std::cout.flush();
   std::system("cls");  // a failed clear leaves the old frame above the new one
 }
 
-// The C runtime's write, which turns each line end into CR LF on a text
-// descriptor, and hands a long text to the system in several pieces.
+// Writes through the C runtime's write.  It turns each line end into CR LF on
+// a text descriptor, and hands a long text to the system in several pieces.
 long writeSome(int descriptor, const char* bytes, std::size_t count) {
   return _write(descriptor, bytes, static_cast<unsigned>(count));
 }

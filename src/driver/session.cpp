@@ -7,6 +7,7 @@
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "console/console.h"
@@ -21,20 +22,20 @@ constexpr int kFailure = 1;
 
 using console::ReadResult;
 
-// One line on standard error, in one write, on a line of its own.  The
-// message goes out in pieces, never put together in memory: memory that runs
-// out just then does not replace it with "out of memory".
+// Writes `message` to standard error as one line.  The message goes out in
+// pieces, never put together in memory: memory that runs out just then does
+// not replace it with "out of memory".
 void report(std::string_view message) {
   console::writeErrorLine({"forestfire: ", message});
 }
 
-// What failed, and the system's reason.
+// Reports that `what` failed, with the system's reason for `error`.
 void reportFailure(std::string_view what, int error) {
   console::writeErrorLine({"forestfire: ", what, ": ", std::strerror(error)});
 }
 
-// Writes out what standard output holds.  False, and reported, when anything
-// written so far could not be written.
+// Writes out what standard output holds.  When anything written so far could
+// not be written, it reports that and returns false.
 bool writeOut() {
   if (std::cout.flush()) {
     return true;
@@ -43,8 +44,8 @@ bool writeOut() {
   return false;
 }
 
-// The run's last write: as writeOut(), and on a terminal the cursor first
-// leaves the line of the last prompt.
+// Makes the run's last write, as writeOut() does.  On a terminal the cursor
+// first leaves the line of the last prompt.
 bool writeOutLast() {
   if (console::flushToLineStart()) {
     return true;
@@ -53,7 +54,7 @@ bool writeOutLast() {
   return false;
 }
 
-// console::readByte(), with a failed read reported.
+// Reads a byte as console::readByte() does, and reports a failed read.
 ReadResult nextByte(char& byte) {
   const ReadResult result = console::readByte(byte);
   if (result == ReadResult::Failed) {
@@ -66,25 +67,11 @@ void printMenu() {
   std::cout << "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n";
 }
 
-}  // namespace
-
-int runForestFire(std::uint32_t seed) {
-  std::srand(seed);
-  printMenu();
-  if (!writeOut()) {
-    return kFailure;
-  }
-  const std::optional<std::int32_t> dampness = askForDampness();
-  if (!dampness) {
-    return kFailure;
-  }
-  const auto forest = std::make_unique<Forest>(*dampness);
-  forest->populate(forest.get());
-  return playUntilQuit(*forest);
-}
-
-// A digit outside 1 to 3 is kept without a word and the prompt goes on; only
-// the reminder for a non-digit is printed.
+// Reads one byte at a time until a digit from 1 to 3 arrives, and returns
+// it.  A byte that is not a digit gets a reminder.  Another digit is kept
+// without a word, and the prompt goes on.  Nothing after the accepted digit
+// is read.  When input ends first, or a read or a write fails, it reports
+// that and returns nothing.
 std::optional<std::int32_t> askForDampness() {
   std::int32_t chosen = 0;
   bool asking = true;
@@ -110,6 +97,11 @@ std::optional<std::int32_t> askForDampness() {
   return chosen;
 }
 
+// Shows the first frame, then one step and one frame for every byte read,
+// until a "q" has had its step or input ends.  Each frame is written out
+// before the next read.  On a terminal the cursor then leaves the last
+// prompt's line.  Returns 0 once that last write has gone out.  As soon as
+// a read or a write fails, it reports that and returns 1.
 int playUntilQuit(Forest& forest) {
   const Grid grid;
   std::int32_t timeStep = 1;
@@ -133,6 +125,23 @@ int playUntilQuit(Forest& forest) {
     forest.display(grid, timeStep);
   }
   return writeOutLast() ? 0 : kFailure;
+}
+
+}  // namespace
+
+int runForestFire(std::uint32_t seed) {
+  std::srand(seed);
+  printMenu();
+  if (!writeOut()) {
+    return kFailure;
+  }
+  const std::optional<std::int32_t> dampness = askForDampness();
+  if (!dampness) {
+    return kFailure;
+  }
+  const auto forest = std::make_unique<Forest>(*dampness);
+  forest->populate(forest.get());
+  return playUntilQuit(*forest);
 }
 
 std::int32_t nextTimeStep(std::int32_t timeStep) {
