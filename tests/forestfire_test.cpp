@@ -51,36 +51,48 @@ TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
   }
 }
 
-// Reasons users meet, for a write and for a read, on each side of EAGAIN's
-// value: a reason taken for one to wait for is caught wherever it lies.  A
-// write with reason 0 takes nothing, which is told as an input/output error
-// rather than made again for ever.
-constexpr int kFailures[2][3] = {{EBADF, ENOSPC, 0}, {EIO, EISDIR, ECONNRESET}};
+// Reasons users meet for a write and for a read to fail, on each side of
+// EAGAIN's value: a reason taken for one to wait for is caught wherever it
+// lies.  A write with reason 0 takes nothing, which is told as an
+// input/output error rather than made again for ever.  Last, the two answers
+// that ask for the same call again: "try again" (EAGAIN), after a wait until
+// the descriptor is ready, and "interrupted" (EINTR), at once.
+constexpr int kReasons[2][5] = {{EBADF, ENOSPC, 0, EAGAIN, EINTR},
+                                {EIO, EISDIR, ECONNRESET, EAGAIN, EINTR}};
 
 // The menu, two reminders and three frames go out in one write each, with a
 // read between them.  A cleared terminal also gets the line end after the
-// last prompt.  Each read and each write fails in turn.  The run ends at
-// once, with status 1 and one line on standard error that gives the reason,
-// and nothing else there.  After a failed read, all that was written before
-// it reaches standard output, as at the end of the input.
-TEST(DriverTest, AFailedReadOrWriteEndsTheRunAtOnce) {
+// last prompt.  Each read and each write is answered with each reason in
+// turn.  A failure ends the run at once, with status 1 and one line on
+// standard error that gives the reason, and nothing else there.  After a
+// failed read, all that was written before it reaches standard output, as at
+// the end of the input.  A call made again plays the run as it would have
+// gone.
+TEST(DriverTest, EachReadAndWriteFailsOrIsMadeAgain) {
   const std::string keys = "x\n2\nq";
   for (const auto& [name, output] : kConsoles) {
     const bool cleared = output == Output::ClearedTerminal;
     const std::string calls = play(keys, 1, {output}).calls;
     EXPECT_EQ(calls, cleared ? "wrwrwrwrwrww" : "wrwrwrwrwrw") << name;
     for (std::size_t call = 1; call <= calls.size(); ++call) {
-      const bool read = calls[call - 1] == 'r';
-      for (const int reason : kFailures[read]) {
+      const char made = calls[call - 1];
+      for (const int reason : kReasons[made == 'r']) {
         const int told = reason != 0 ? reason : EIO;
-        SCOPED_TRACE(std::string(name) + ", call " + std::to_string(call) + " failing with " +
+        SCOPED_TRACE(std::string(name) + ", call " + std::to_string(call) + " answered with " +
                      std::strerror(told));
         const Played played = play(keys, 1, {output, call, reason});
-        const std::string failed = read ? "forestfire: cannot read standard input: "
-                                        : "forestfire: cannot write to standard output: ";
+        if (reason == EAGAIN || reason == EINTR) {
+          const std::string wait(reason == EAGAIN, made == 'r' ? 'R' : 'W');
+          EXPECT_EQ(played.calls, calls.substr(0, call) + wait + calls.substr(call - 1));
+          EXPECT_EQ(played.output, reference::run(keys, 1, cleared).output);
+          EXPECT_EQ(played.status, 0);
+          continue;
+        }
+        const std::string failed = made == 'r' ? "forestfire: cannot read standard input: "
+                                               : "forestfire: cannot write to standard output: ";
         EXPECT_EQ(played.status, 1);
         EXPECT_EQ(played.errors, failed + std::strerror(told) + "\n");
-        if (read) {  // the read of call n, an even one, follows n / 2 - 1 keys
+        if (made == 'r') {  // the read of call n, an even one, follows n / 2 - 1 keys
           EXPECT_EQ(played.output, reference::run(keys.substr(0, call / 2 - 1), 1, cleared).output);
         }
       }

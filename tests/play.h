@@ -26,13 +26,15 @@ struct Console {
   // 0 for none.  It fails with errno `reason`, but a write with reason 0
   // takes nothing instead.  A write of more than one byte that fails with
   // ENOSPC first takes half its bytes, as a disk that fills does; the write
-  // of the rest fails.
+  // of the rest fails.  The same call made again succeeds.
   std::size_t failingCall = 0;
   int reason = 0;
 };
 
-// What a played run wrote and how it ended, and its reads and writes of
-// standard output in order: an "r" for each read and a "w" for each write.
+// What a played run wrote and how it ended, and its calls in order: an "r"
+// for each read of standard input and a "w" for each write of standard
+// output; an "R" for each wait until standard input is ready, and a "W" for
+// each wait until standard output is ("?" for a wait on another descriptor).
 struct Played : reference::Run {
   std::string calls;
 };
