@@ -5,6 +5,7 @@
 // bits) and says whether the console is a terminal (bit 32).
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -12,7 +13,8 @@
 #include "reference.h"
 
 // The entry point libFuzzer calls, under the name it looks for.  Any
-// difference aborts, and libFuzzer keeps the input.
+// difference is told on standard error, with the step from which the output
+// differs, and aborts; libFuzzer keeps the input.
 extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
     const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
@@ -22,8 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
   const auto output = terminal ? forestfire::Output::ClearedTerminal : forestfire::Output::Pipe;
   const auto played = forestfire::play(input, seed, {output});
   const auto expected = forestfire::reference::run(input, seed, terminal);
-  if (played.status != expected.status || played.output != expected.output ||
-      played.errors != expected.errors) {
+  if (played.status != expected.status || played.errors != expected.errors ||
+      played.output != expected.output) {
+    std::fprintf(stderr, "%s: status %d, expected %d; the output differs from step %td\n",
+                 terminal ? "on a terminal" : "through a pipe", played.status, expected.status,
+                 forestfire::firstDifference(expected.output, played.output).step);
     std::abort();
   }
   return 0;

@@ -1,11 +1,14 @@
 #include "play.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/platform.h"
 #include "console/standard_streams.h"
@@ -18,13 +21,24 @@ namespace {
 
 Console asked;
 std::istringstream keys;
-Played played;
+Played current;  // the run being played
 
 // Whether the call just counted is the failing one, with errno set to say
 // why (set anyway: the program reads it only after a failure).
 bool isFailing() {
   errno = asked.reason;
-  return played.calls.size() == asked.failingCall;
+  return current.calls.size() == asked.failingCall;
+}
+
+// `output` cut before the header of each frame: first what comes before the
+// first frame, then each frame with what follows it up to the next.
+std::vector<std::string_view> framesOf(std::string_view output) {
+  std::vector<std::string_view> frames;
+  for (std::size_t start = 0, next = 0; next != std::string_view::npos; start = next) {
+    next = output.find("Current time step: ", start + 1);
+    frames.push_back(output.substr(start, next - start));
+  }
+  return frames;
 }
 
 }  // namespace
@@ -45,7 +59,7 @@ void clearScreen() {
 }
 
 int readInputByte(char& byte) {
-  played.calls += 'r';
+  current.calls += 'r';
   if (isFailing()) {
     return -1;
   }
@@ -54,24 +68,24 @@ int readInputByte(char& byte) {
 
 long writeSome(int descriptor, const char* bytes, std::size_t count) {
   if (descriptor == 1) {
-    played.calls += 'w';
-    if (played.calls.size() == asked.failingCall && asked.reason == ENOSPC && count > 1) {
+    current.calls += 'w';
+    if (current.calls.size() == asked.failingCall && asked.reason == ENOSPC && count > 1) {
       ++asked.failingCall;  // the write of the rest
       count /= 2;
     } else if (isFailing()) {
       return asked.reason == 0 ? 0 : -1;
     }
   }
-  (descriptor == 1 ? played.output : played.errors).append(bytes, count);
+  (descriptor == 1 ? current.output : current.errors).append(bytes, count);
   return static_cast<long>(count);
 }
 
 void waitUntilReadable(int descriptor) {
-  played.calls += descriptor == 0 ? 'R' : '?';
+  current.calls += descriptor == 0 ? 'R' : '?';
 }
 
 void waitUntilWritable(int descriptor) {
-  played.calls += descriptor == 1 ? 'W' : '?';
+  current.calls += descriptor == 1 ? 'W' : '?';
 }
 
 }  // namespace console
@@ -79,10 +93,18 @@ void waitUntilWritable(int descriptor) {
 Played play(const std::string& input, std::uint32_t seed, Console setting) {
   asked = setting;
   keys = std::istringstream(input);
-  played = {};
+  current = {};
   const console::StandardStreams streams;
-  played.status = runForestFire(seed);
-  return played;
+  current.status = runForestFire(seed);
+  return current;
+}
+
+Difference firstDifference(std::string_view expected, std::string_view played) {
+  const auto want = framesOf(expected);
+  const auto got = framesOf(played);
+  const auto [wanted, gotten] = std::mismatch(want.begin(), want.end(), got.begin(), got.end());
+  return {wanted - want.begin(), wanted != want.end() ? *wanted : "",
+          gotten != got.end() ? *gotten : ""};
 }
 
 std::uint64_t hashOf(const std::string& input) {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "reference.h"
 
@@ -41,6 +42,18 @@ struct Played : reference::Run {
 
 // Plays the program on `input` with `seed`, on the console `setting` asks for.
 Played play(const std::string& input, std::uint32_t seed, Console setting);
+
+// Where the `played` output first differs from the `expected` one: the step
+// of the first frame that differs, and that frame, with what follows it up to
+// the next frame, as expected and as played.  Step 0 is what comes before the
+// first frame: the menu and the reminders.  Where the outputs are the same,
+// both frames are empty.
+struct Difference {
+  std::ptrdiff_t step;
+  std::string_view expected;
+  std::string_view played;
+};
+Difference firstDifference(std::string_view expected, std::string_view played);
 
 // The FNV-1a hash of `input`: the fuzz target and the corpus test take an
 // input's seed from its low 32 bits, the same with every standard library.

@@ -24,6 +24,7 @@ import unittest
 PROGRAM, REFERENCE = sys.argv[2:4]
 EMULATOR = sys.argv[4:]  # wine, or qemu, for a program built for another system
 SANITIZED = b"__asan_init" in pathlib.Path(PROGRAM).read_bytes()
+HEADER = b"Current time step: "
 
 
 def run(command, data, **options):
@@ -53,20 +54,35 @@ def run_on_terminal(data, term):
     return shown.replace(b"\r\n", b"\n"), b"", done.returncode
 
 
+def shown(pieces):
+    """The `pieces` of an output, joined, with every byte that is not printable
+    as an escape and each line end as "\\n" at the end of a line."""
+    text = b"".join(pieces).decode("latin-1").encode("unicode_escape").decode()
+    return text.replace("\\n", "\\n\n")
+
+
 class Scenario(unittest.TestCase):
+    maxDiff = None
+
     def check(self, play, data, cleared=False):
         """Plays the program with `play`, and compares the run with the
-        reference's for a second the program may have started in.  Its clock
-        can lag this one's by a few milliseconds at the turn of a second, so
-        the second before the start counts too."""
+        reference's for each second the program may have started in.  Its
+        clock can lag this one's by a few milliseconds at the turn of a
+        second, so the second before the start counts too.  A difference is
+        told against the second in which the play began: the standard error
+        and status where they differ, and the first frame of the output that
+        differs, with what follows it up to the next (step 0 is the menu and
+        the reminders)."""
         started = int(time.time()) - 1
         played = play()
-        for seed in range(started, int(time.time()) + 1):
-            expected = run([REFERENCE, str(seed)] + ["terminal"] * cleared, data)
-            if expected == played:
-                return
-        self.assertEqual(played[1:], expected[1:])
-        self.assertEqual(played[0], expected[0])  # told in a line, not in a diff of the whole run
+        seeds = range(started, int(time.time()) + 1)
+        runs = [run([REFERENCE, str(seed)] + ["terminal"] * cleared, data) for seed in seeds]
+        if played not in runs:
+            want, got = (outcome[0].split(HEADER) for outcome in (runs[1], played))
+            step = len(os.path.commonprefix([want, got]))
+            self.assertEqual(played[1:], runs[1][1:], data)
+            where = f"{data!r}, step {step}"
+            self.assertEqual(shown(got[step : step + 1]), shown(want[step : step + 1]), where)
 
 
 class Pipe(Scenario):
@@ -75,12 +91,12 @@ class Pipe(Scenario):
         self.check(lambda: run([PROGRAM], data), data)
 
 
-# A terminal that takes escape sequences gets every frame cleared, the cursor
-# waiting at its prompt, and a line end at the end; one that says it is dumb,
-# or names no type, gets exactly a pipe's bytes.
+# A terminal that takes escape sequences, an xterm or another, gets every
+# frame cleared, the cursor waiting at its prompt, and a line end at the end;
+# one that says it is dumb, or names no type, gets exactly a pipe's bytes.
 class Terminal(Scenario):
     def test_term_decides_whether_frames_are_cleared(self):
-        rows = (("xterm", True), ("dumb", False), ("", False), (None, False))
+        rows = (("xterm", True), ("linux", True), ("dumb", False), ("", False), (None, False))
         for term, cleared in rows:
             with self.subTest(term=term):
                 self.check(lambda: run_on_terminal(b"2\nxq", term), b"2\nxq", cleared)
