@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
   const auto hash = forestfire::hashOf(input);
   const auto seed = static_cast<std::uint32_t>(hash);
   const bool terminal = (hash >> 32 & 1) != 0;
-  const auto output = terminal ? forestfire::Output::ClearedTerminal : forestfire::Output::Pipe;
-  const auto played = forestfire::play(input, seed, {output});
+  const auto played = forestfire::play(input, seed, {terminal});
   const auto expected = forestfire::reference::run(input, seed, terminal);
   if (played.status != expected.status || played.errors != expected.errors ||
       played.output != expected.output) {
