@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(  // NOLINT(readability-identifier-naming)
   const bool terminal = (hash >> 32 & 1) != 0;
   const auto played = forestfire::play(input, seed, {terminal});
   const auto expected = forestfire::reference::run(input, seed, terminal);
-  if (played.status != expected.status || played.errors != expected.errors ||
-      played.output != expected.output) {
+  const auto [step, want, got] = forestfire::firstDifference(expected.output, played.output);
+  if (played.status != expected.status || played.errors != expected.errors || got != want) {
     std::fprintf(stderr, "%s: status %d, expected %d; the output differs from step %td\n",
                  terminal ? "on a terminal" : "through a pipe", played.status, expected.status,
-                 forestfire::firstDifference(expected.output, played.output).step);
+                 step);
     std::abort();
   }
   return 0;

@@ -30,8 +30,7 @@ void expectRun(const reference::Run& expected, const Played& played) {
   EXPECT_EQ(played.status, expected.status);
   EXPECT_EQ(played.errors, expected.errors);
   const auto [step, want, got] = firstDifference(expected.output, played.output);
-  EXPECT_EQ(got, want) << (step > 0 ? "in the frame of step " + std::to_string(step)
-                                    : std::string("before the first frame"));
+  EXPECT_EQ(got, want) << "in the frame of step " << step << " (0: before the first frame)";
 }
 
 // Each input of the fuzz target's seed corpus, with the seed the fuzz target
@@ -59,40 +58,36 @@ TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
 constexpr int kReasons[2][5] = {{EBADF, ENOSPC, 0, EAGAIN, EINTR},
                                 {EIO, EISDIR, ECONNRESET, EAGAIN, EINTR}};
 
-// The menu, two reminders and three frames go out in one write each, with a
-// read between them.  A cleared terminal also gets the line end after the
-// last prompt.  Each read and each write is answered with each reason in
-// turn.  A failure ends the run at once, with status 1 and one line on
-// standard error that gives the reason, and nothing else there.  After a
-// failed read, all that was written before it reaches standard output, as at
-// the end of the input.  A call made again plays the run as it would have
-// gone.
+// On a cleared terminal, the console with the most calls, the menu, two
+// reminders and three frames go out in one write each, with a read between
+// them, and then the line end after the last prompt.  Each read and each
+// write is answered with each reason in turn.  A failure ends the run at
+// once, with status 1 and one line on standard error that gives the reason,
+// and nothing else there.  After a failed read, all that was written before
+// it reaches standard output, as at the end of the input.  A call made again
+// plays the run as it would have gone.
 TEST(DriverTest, EachReadAndWriteFailsOrIsMadeAgain) {
   const std::string keys = "x\n2\nq";
-  for (const bool cleared : {false, true}) {
-    const std::string console = cleared ? "on a terminal" : "through a pipe";
-    const std::string calls = play(keys, 1, {cleared}).calls;
-    EXPECT_EQ(calls, cleared ? "wrwrwrwrwrww" : "wrwrwrwrwrw") << console;
-    for (std::size_t call = 1; call <= calls.size(); ++call) {
-      const char made = calls[call - 1];
-      for (const int reason : kReasons[made == 'r']) {
-        const int told = reason != 0 ? reason : EIO;
-        SCOPED_TRACE(console + ", call " + std::to_string(call) + " answered with " +
-                     std::strerror(told));
-        const Played played = play(keys, 1, {cleared, call, reason});
-        if (reason == EAGAIN || reason == EINTR) {
-          const std::string wait(reason == EAGAIN, made == 'r' ? 'R' : 'W');
-          EXPECT_EQ(played.calls, calls.substr(0, call) + wait + calls.substr(call - 1));
-          expectRun(reference::run(keys, 1, cleared), played);
-          continue;
-        }
-        const std::string failed = made == 'r' ? "forestfire: cannot read standard input: "
-                                               : "forestfire: cannot write to standard output: ";
-        EXPECT_EQ(played.status, 1);
-        EXPECT_EQ(played.errors, failed + std::strerror(told) + "\n");
-        if (made == 'r') {  // the read of call n, an even one, follows n / 2 - 1 keys
-          EXPECT_EQ(played.output, reference::run(keys.substr(0, call / 2 - 1), 1, cleared).output);
-        }
+  const std::string calls = play(keys, 1, {true}).calls;
+  EXPECT_EQ(calls, "wrwrwrwrwrww");
+  for (std::size_t call = 1; call <= calls.size(); ++call) {
+    const char made = calls[call - 1];
+    for (const int reason : kReasons[made == 'r']) {
+      const int told = reason != 0 ? reason : EIO;
+      SCOPED_TRACE("call " + std::to_string(call) + " answered with " + std::strerror(told));
+      const Played played = play(keys, 1, {true, call, reason});
+      if (reason == EAGAIN || reason == EINTR) {
+        const std::string wait(reason == EAGAIN, made == 'r' ? 'R' : 'W');
+        EXPECT_EQ(played.calls, calls.substr(0, call) + wait + calls.substr(call - 1));
+        expectRun(reference::run(keys, 1, true), played);
+        continue;
+      }
+      const std::string failed = made == 'r' ? "forestfire: cannot read standard input: "
+                                             : "forestfire: cannot write to standard output: ";
+      EXPECT_EQ(played.status, 1);
+      EXPECT_EQ(played.errors, failed + std::strerror(told) + "\n");
+      if (made == 'r') {  // the read of call n, an even one, follows n / 2 - 1 keys
+        EXPECT_EQ(played.output, reference::run(keys.substr(0, call / 2 - 1), 1, true).output);
       }
     }
   }
@@ -112,20 +107,14 @@ TEST(DriverTest, TheStepCountStopsAtItsTop) {
   EXPECT_EQ(nextTimeStep(2147483647), 2147483647);
 }
 
-std::string printed(const Forest& forest) {
-  std::ostringstream text;
-  std::streambuf* const standardOutput = std::cout.rdbuf(text.rdbuf());
-  forest.printList();
-  std::cout.rdbuf(standardOutput);
-  return text.str();
-}
-
 // Burnt trees at both ends and between the others, two of them in a row;
 // the healthy tree is left as the forest made it.  The trees left are linked
 // forwards in order, and back from the tail to the head.  Then the trees the
 // program has are appended after them: the last links back to the one before.
 TEST(ModelTest, RemoveBurntKeepsTheOthersInOrderBothWays) {
-  EXPECT_EQ(printed(Forest(Dry)), "List is Empty\n");
+  std::ostringstream printed;
+  std::streambuf* const standardOutput = std::cout.rdbuf(printed.rdbuf());
+  Forest(Dry).printList();
   Forest forest(Dry);
   const std::int32_t statuses[] = {Burnt, Burnt, Burning, Burnt, Healthy, Burnt};
   for (std::int32_t x = 1; x <= 6; ++x) {
@@ -135,7 +124,10 @@ TEST(ModelTest, RemoveBurntKeepsTheOthersInOrderBothWays) {
     }
   }
   forest.removeBurnt();
-  EXPECT_EQ(printed(forest),
+  forest.printList();
+  std::cout.rdbuf(standardOutput);
+  EXPECT_EQ(printed.str(),
+            "List is Empty\n"
             "List Start\n"
             "Next Tree is at position X:3 Y:1 Status:1\n"
             "Next Tree is at position X:5 Y:1 Status:0\n"

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstddef>
-#include <cstdint>
 #include <iostream>
 #include <sstream>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "console/platform.h"
