@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "reference.h"
 
@@ -23,12 +22,15 @@ struct Console {
   bool terminal = false;
   // The failing call, counting reads and writes of standard output from 1;
   // 0 for none.  It fails with errno `reason`, but a write with reason 0
-  // takes nothing instead.  The same call made again succeeds.
+  // takes nothing instead.  A write of more than one byte that fails with
+  // ENOSPC first takes half its bytes, as a disk that fills does; the write
+  // of the rest fails.  A call made again after EAGAIN or EINTR succeeds.
   std::size_t failingCall = 0;
   int reason = 0;
 };
 
-// What a played run wrote and how it ended, and its calls in order: an "r"
+// What a played run wrote, each write of standard output apart, and how it
+// ended; and its calls in order: an "r"
 // for each read of standard input and a "w" for each write of standard
 // output; an "R" for each wait until standard input is ready, and a "W" for
 // each wait until standard output is ("?" for a wait on another descriptor).
@@ -38,18 +40,6 @@ struct Played : reference::Run {
 
 // Plays the program on `input` with `seed`, on the console `setting` asks for.
 Played play(const std::string& input, std::uint32_t seed, Console setting);
-
-// Where the `played` output first differs from the `expected` one: the step
-// of the first frame that differs, and that frame, with what follows it up to
-// the next frame, as expected and as played.  Step 0 is what comes before the
-// first frame: the menu and the reminders.  Where the outputs are the same,
-// both frames are empty.
-struct Difference {
-  std::ptrdiff_t step;
-  std::string_view expected;
-  std::string_view played;
-};
-Difference firstDifference(std::string_view expected, std::string_view played);
 
 // The FNV-1a hash of `input`: the fuzz target and the corpus test take an
 // input's seed from its low 32 bits, the same with every standard library.

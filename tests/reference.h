@@ -1,16 +1,16 @@
 // A second statement of what the program must do, written apart from its
-// code.  For the bytes it reads and the seed it is given, it says every byte
-// the program must write to standard output and to standard error, and the
-// status it must end with.  The unit tests, the fuzz target and the system
-// test compare the program with it byte for byte.  It changes with the
-// program, in the same commit and on purpose, whenever what the program must
-// do changes; never to follow the code.
+// code.  For the bytes it reads and the seed it is given, it says every write
+// the program must make to standard output, byte for byte, what it must write
+// to standard error, and the status it must end with.  The unit tests, the fuzz target and the
+// system test compare the program with it byte for byte.  It changes with the program, in the same
+// commit and on purpose, whenever what the program must do changes; never to follow the code.
 #ifndef FORESTFIRE_TESTS_REFERENCE_H_
 #define FORESTFIRE_TESTS_REFERENCE_H_
 
 #include <cstddef>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace forestfire::reference {
 
@@ -62,20 +62,21 @@ inline std::string frame(const std::string& forest, int timeStep, bool terminal)
 
 struct Run {
   int status;
-  std::string output;
+  std::vector<std::string> output;  // the writes, one after another
   std::string errors;
 };
 
 // The run of `input` with `seed`.  First the menu, and a reminder for every
 // byte that is not a digit, until a digit from 1 to 3.  Then the first frame,
 // and a step and a frame for every byte after that digit, up to and including
-// the first "q".  A terminal gets a line end after the last frame.
+// the first "q".  A terminal gets a line end after the last frame.  Each of
+// these is a write of its own.
 inline Run run(const std::string& input, unsigned seed, bool terminal) {
-  Run run{0, "1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n", ""};
+  Run run{0, {"1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n"}, ""};
   std::size_t at = 0;
   for (; at < input.size() && (input[at] < '1' || input[at] > '3'); ++at) {
     if (input[at] < '0' || input[at] > '9') {
-      run.output += "Please input a number between 1 and 3\n";
+      run.output.emplace_back("Please input a number between 1 and 3\n");
     }
   }
   if (at == input.size()) {
@@ -87,16 +88,18 @@ inline Run run(const std::string& input, unsigned seed, bool terminal) {
   std::string forest(400, '0');
   forest[189] = '1';  // (10, 10)
   int timeStep = 1;
-  run.output += frame(forest, timeStep, terminal);
+  run.output.push_back(frame(forest, timeStep, terminal));
   for (++at; at < input.size(); ++at) {
     forest = step(forest, threshold);
     ++timeStep;
-    run.output += frame(forest, timeStep, terminal);
+    run.output.push_back(frame(forest, timeStep, terminal));
     if (input[at] == 'q') {
       break;
     }
   }
-  run.output += terminal ? "\n" : "";
+  if (terminal) {
+    run.output.emplace_back("\n");
+  }
   return run;
 }
 

@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
   const std::string input(std::istreambuf_iterator<char>(std::cin), {});
   const auto seed = static_cast<unsigned>(std::stoul(argv[1]));
   const auto run = forestfire::reference::run(input, seed, argc > 2);
-  std::cout << run.output;
+  for (const std::string& write : run.output) {
+    std::cout << write;
+  }
   std::cerr << run.errors;
   return run.status;
 }
