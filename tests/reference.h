@@ -89,13 +89,9 @@ inline Run run(const std::string& input, unsigned seed, bool terminal) {
   forest[189] = '1';  // (10, 10)
   int timeStep = 1;
   run.output.push_back(frame(forest, timeStep, terminal));
-  for (++at; at < input.size(); ++at) {
+  while (++at < input.size() && input[at - 1] != 'q') {  // a byte left, and "q" not yet read
     forest = step(forest, threshold);
-    ++timeStep;
-    run.output.push_back(frame(forest, timeStep, terminal));
-    if (input[at] == 'q') {
-      break;
-    }
+    run.output.push_back(frame(forest, ++timeStep, terminal));
   }
   if (terminal) {
     run.output.emplace_back("\n");
