@@ -4,7 +4,6 @@
 // and descriptors, main's own set-up) is played by system_test.py.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +13,6 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "driver/session.h"
@@ -25,20 +23,6 @@
 namespace forestfire {
 namespace {
 
-// Expects the `expected` run to be `played`.  Where the output differs, it
-// shows the first write that differs, as played and as expected: a frame, the
-// menu, a reminder or the last line end.
-void expectRun(const reference::Run& expected, const Played& played) {
-  EXPECT_EQ(played.status, expected.status);
-  EXPECT_EQ(played.errors, expected.errors);
-  const auto& want = expected.output;
-  const auto [wanted, got] =
-      std::mismatch(want.begin(), want.end(), played.output.begin(), played.output.end());
-  const std::string playedWrite = got != played.output.end() ? *got : "(none)";
-  EXPECT_EQ(playedWrite, wanted != want.end() ? *wanted : "(none)")
-      << "write " << wanted - want.begin();
-}
-
 // Each input of the fuzz target's seed corpus, with the seed the fuzz target
 // gives it, through a pipe and on a terminal.  Some roll on the thresholds:
 // dry_until_out rolls 49 and 50, moist_until_out 69 and 70, and
@@ -46,12 +30,12 @@ void expectRun(const reference::Run& expected, const Played& played) {
 // standard streams with their own buffers, so that nothing written at exit
 // goes to one that is gone.
 TEST(DriverTest, PlaysTheSeedCorpusAsTheReferenceSays) {
-  std::streambuf* const output = std::cout.rdbuf();
-  std::streambuf* const errors = std::cerr.rdbuf();
+  const auto output = std::cout.rdbuf();
+  const auto errors = std::cerr.rdbuf();
   for (const auto& entry : std::filesystem::directory_iterator(FORESTFIRE_FUZZ_CORPUS)) {
     std::ifstream file(entry.path(), std::ios::binary);
     const std::string input{std::istreambuf_iterator<char>(file), {}};
-    const auto seed = static_cast<std::uint32_t>(hashOf(input));
+    const auto seed = seedOf(input);
     for (const bool cleared : {false, true}) {
       SCOPED_TRACE(entry.path().filename().string() + (cleared ? " on a terminal" : ""));
       expectRun(reference::run(input, seed, cleared), play(input, seed, {cleared}));
@@ -115,7 +99,7 @@ TEST(DriverTest, TheStepCountStopsAtItsTop) {
 // program has are appended after them: the last links back to the one before.
 TEST(ModelTest, RemoveBurntKeepsTheOthersInOrderBothWays) {
   std::ostringstream printed;
-  std::streambuf* const standardOutput = std::cout.rdbuf(printed.rdbuf());
+  const auto standardOutput = std::cout.rdbuf(printed.rdbuf());
   Forest(Dry).printList();
   Forest forest(Dry);
   const std::int32_t statuses[] = {Burnt, Burnt, Burning, Burnt, Healthy, Burnt};

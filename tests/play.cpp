@@ -1,5 +1,7 @@
 #include "play.h"
 
+#include <gtest/gtest.h>
+
 #include <cerrno>
 #include <iostream>
 #include <sstream>
@@ -51,7 +53,7 @@ int readInputByte(char& byte) {
 long writeSome(int descriptor, const char* bytes, std::size_t count) {
   if (descriptor == 1) {
     current.calls += 'w';
-    if (current.calls.size() == asked.failingCall && asked.reason == ENOSPC && count > 1) {
+    if (isFailing() && asked.reason == ENOSPC && count > 1) {
       ++asked.failingCall;  // the write of the rest
       count /= 2;
     } else if (isFailing()) {
@@ -83,12 +85,26 @@ Played play(const std::string& input, std::uint32_t seed, Console setting) {
   return current;
 }
 
-std::uint64_t hashOf(const std::string& input) {
+void expectRun(const reference::Run& expected, const Played& played) {
+  EXPECT_EQ(played.status, expected.status);
+  EXPECT_EQ(played.errors, expected.errors);
+  // Padded with empty writes, so that a write missing on either side shows as
+  // an empty one there.
+  auto got = played.output;
+  auto want = expected.output;
+  got.resize(got.size() + want.size());
+  want.resize(got.size());
+  for (std::size_t write = 0; write < got.size(); ++write) {
+    ASSERT_EQ(got[write], want[write]) << "write " << write;
+  }
+}
+
+std::uint32_t seedOf(const std::string& input) {
   std::uint64_t hash = 14695981039346656037u;
   for (const char byte : input) {
     hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211u;
   }
-  return hash;
+  return static_cast<std::uint32_t>(hash);
 }
 
 }  // namespace forestfire

@@ -41,9 +41,14 @@ struct Played : reference::Run {
 // Plays the program on `input` with `seed`, on the console `setting` asks for.
 Played play(const std::string& input, std::uint32_t seed, Console setting);
 
-// The FNV-1a hash of `input`: the fuzz target and the corpus test take an
-// input's seed from its low 32 bits, the same with every standard library.
-std::uint64_t hashOf(const std::string& input);
+// Expects the `played` run to be the `expected` one.  Where the output
+// differs, it shows the first write that differs, as played and as expected:
+// a frame, the menu, a reminder or the last line end.
+void expectRun(const reference::Run& expected, const Played& played);
+
+// The seed that the fuzz target and the corpus test play `input` with: the
+// low 32 bits of its FNV-1a hash, the same with every standard library.
+std::uint32_t seedOf(const std::string& input);
 
 }  // namespace forestfire
 

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   const std::string input(std::istreambuf_iterator<char>(std::cin), {});
   const auto seed = static_cast<unsigned>(std::stoul(argv[1]));
   const auto run = forestfire::reference::run(input, seed, argc > 2);
-  for (const std::string& write : run.output) {
+  for (const auto& write : run.output) {
     std::cout << write;
   }
   std::cerr << run.errors;
