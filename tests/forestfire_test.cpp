@@ -1,7 +1,9 @@
-// The program in this process: the whole of it played against the reference
-// on the test platform (play.h), and the forest's operations that only other
-// callers use.  What only the built program can show (real pipes, terminals
-// and descriptors, main's own set-up) is played by system_test.py.
+// The program in this process, on the test platform (play.h): the fuzz
+// target's seed corpus played against the reference, through a pipe and on a
+// terminal; each read and write failed, or answered "try again"; the step
+// count at its top; and the forest's operations that only other callers use.
+// What only the built program can show (real pipes, terminals and
+// descriptors, main's own set-up) is played by system_test.py.
 #include <gtest/gtest.h>
 
 #include <cerrno>

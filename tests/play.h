@@ -1,8 +1,9 @@
 // The whole program played in this process, with the system's part played by
 // the tests: this platform stands in for the console's own (see
 // src/console/platform.h).  It reads the input from a string, keeps every
-// byte written, and fails a read or a write when a test asks.  The unit tests
-// and the fuzz target play the program with it.
+// write, and records each read, write and wait.  It fails a read or a write,
+// or answers it "try again", when a test asks.  The unit tests and the fuzz
+// target play the program with it, and check the run with expectRun().
 #ifndef FORESTFIRE_TESTS_PLAY_H_
 #define FORESTFIRE_TESTS_PLAY_H_
 

@@ -1,9 +1,10 @@
 // A second statement of what the program must do, written apart from its
 // code.  For the bytes it reads and the seed it is given, it says every write
-// the program must make to standard output, byte for byte, what it must write
-// to standard error, and the status it must end with.  The unit tests, the fuzz target and the
-// system test compare the program with it byte for byte.  It changes with the program, in the same
-// commit and on purpose, whenever what the program must do changes; never to follow the code.
+// the program must make to standard output, what it must write to standard
+// error, and the status it must end with.  The unit tests, the fuzz target
+// and the system test compare the program with it byte for byte.  It changes
+// with the program, in the same commit and on purpose, whenever what the
+// program must do changes; never to follow the code.
 #ifndef FORESTFIRE_TESTS_REFERENCE_H_
 #define FORESTFIRE_TESTS_REFERENCE_H_
 

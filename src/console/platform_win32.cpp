@@ -1,4 +1,6 @@
-// The console on Windows.
+// The console on Windows.  It is built with mingw-w64 and tested under wine
+// only.  No test has run it on a real Windows console, so its screen and its
+// waits there are unseen, and no one has built it with MSVC.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
