@@ -10,9 +10,8 @@ namespace forestfire::console {
 // The console as main sets it up, for as long as this lives.  It puts the
 // console's own buffers under std::cout and std::cerr.  It decides once
 // whether standard output is a terminal that the program clears
-// (console::setUp).
-// main makes one before it writes anything.  It holds two buffers of 16 KiB,
-// too much for a small stack: keep it in static storage.
+// (console::setUp).  main makes one before it writes anything.  It holds two
+// buffers of 16 KiB, too much for a small stack: keep it in static storage.
 class StandardStreams {
  public:
   StandardStreams();
