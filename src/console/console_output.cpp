@@ -12,8 +12,9 @@ ConsoleOutput::~ConsoleOutput() {
   writeHeld();
 }
 
-// Called for the first character written, before the buffer is set up, and
-// whenever it is full, which the program's texts never make it.
+// The stream calls this for the first character written, before the buffer
+// is set up, and whenever the buffer is full, which the program's texts never
+// make it.
 ConsoleOutput::int_type ConsoleOutput::overflow(int_type character) {
   if (!writeHeld()) {
     return traits_type::eof();
