@@ -31,10 +31,10 @@ struct Console {
 };
 
 // What a played run wrote, each write of standard output apart, and how it
-// ended; and its calls in order: an "r"
-// for each read of standard input and a "w" for each write of standard
-// output; an "R" for each wait until standard input is ready, and a "W" for
-// each wait until standard output is ("?" for a wait on another descriptor).
+// ended; and its calls in order: an "r" for each read of standard input and a
+// "w" for each write of standard output; an "R" for each wait until standard
+// input is ready, and a "W" for each wait until standard output is ("?" for
+// a wait on another descriptor).
 struct Played : reference::Run {
   std::string calls;
 };
