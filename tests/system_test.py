@@ -16,6 +16,7 @@ import os
 import pathlib
 import pty
 import resource
+import signal
 import subprocess
 import sys
 import time
@@ -113,6 +114,31 @@ class Waiting(Scenario):
         used = resource.getrusage(resource.RUSAGE_CHILDREN)  # the program is the first child
         self.assertLess(used.ru_utime + used.ru_stime, 0.3)
         return played
+
+
+# A terminal whose other side has closed is hung up.  A read of it finds no
+# byte, as at the end of the input, and the program tells it as the failed
+# read it is.  The terminal is the program's standard input but not its
+# controlling terminal, so no SIGHUP ends the program first.  The program is
+# stopped as it waits for a key, at the prompt or at step 2, and continued
+# once the terminal is closed.
+class HangUp(Scenario):
+    def test_a_read_of_a_closed_terminal_fails(self):
+        failed = b"forestfire: cannot read standard input: Input/output error\n"
+        for answer in (b"", b"2\n"):
+            with self.subTest(answer=answer):
+                screen, terminal = pty.openpty()
+                streams = dict(stdin=terminal, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                with subprocess.Popen([PROGRAM], **streams) as process:
+                    os.close(terminal)
+                    os.write(screen, answer)
+                    process.stdout.read(len(run([REFERENCE, "0"], answer)[0]))  # until it waits
+                    process.send_signal(signal.SIGSTOP)
+                    os.waitpid(process.pid, os.WUNTRACED)
+                    os.close(screen)
+                    process.send_signal(signal.SIGCONT)
+                    played = process.communicate() + (process.returncode,)
+                self.assertEqual(played, (b"", failed, 1))
 
 
 def nonblocking():

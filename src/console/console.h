@@ -57,8 +57,9 @@ enum class ReadResult { Byte, EndOfInput, Failed };
 // Reads one byte of standard input (a line end is a byte like any other),
 // blocking until one arrives.  A read that a signal interrupts, or one of a
 // non-blocking input with nothing ready yet, is no failure: it waits until
-// the input is ready and reads again, never spinning meanwhile.  After
-// Failed, errno tells why.
+// the input is ready and reads again, never spinning meanwhile.  A terminal
+// that has been hung up has failed (EIO), not ended.  After Failed, errno
+// tells why.
 ReadResult readByte(char& byte);
 
 }  // namespace forestfire::console

@@ -23,8 +23,15 @@ void clearScreen();
 
 // Reads one byte of standard input into `byte`: 1 when it did, 0 at the end
 // of the input, -1 with errno set when the read failed or found a
-// non-blocking input not ready.
+// non-blocking input not ready.  A terminal that has been hung up has
+// failed, with EIO: its input has not ended.
 int readInputByte(char& byte);
+
+// Whether `descriptor` is a terminal that has been hung up (its other side
+// has closed), with errno EIO when it is.  A read of it finds no byte, as at
+// the end of the input.  Only readInputByte() asks, so the tests' platform
+// needs none.
+bool isHungUpTerminal(int descriptor);
 
 // Writes up to `count` bytes to `descriptor`: how many it took, or -1 with
 // errno set.
