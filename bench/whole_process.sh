@@ -53,7 +53,7 @@ median_of() {
 
 program=$(median_of "$build/forestfire")
 floor=$(median_of "$build/write_frames" "$work/transcript" "$work/offsets")
-echo "frames:       $((presses + 2)) ($(wc -c <"$work/transcript") bytes)"
+echo "frames:       $(($(wc -l <"$work/offsets") - 1)) ($(wc -c <"$work/transcript") bytes)"
 echo "forestfire:   ${program} s"
 echo "floor:        ${floor} s"
 awk -v p="$program" -v f="$floor" 'BEGIN { printf "ratio:        %.2f\n", p / f }'

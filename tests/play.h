@@ -21,8 +21,8 @@ namespace forestfire {
 // system test plays the other terminals.)
 struct Console {
   bool terminal = false;
-  // The failing call, counting reads and writes of standard output from 1;
-  // 0 for none.  It fails with errno `reason`, but a write with reason 0
+  // The failing call, counting reads of standard input and writes of
+  // standard output from 1; 0 for none.  It fails with errno `reason`, but a write with reason 0
   // takes nothing instead.  A write of more than one byte that fails with
   // ENOSPC first takes half its bytes, as a disk that fills does; the write
   // of the rest fails.  A call made again after EAGAIN or EINTR succeeds.
