@@ -74,13 +74,13 @@ struct Run {
 // these is a write of its own.
 inline Run run(const std::string& input, unsigned seed, bool terminal) {
   Run run{0, {"1) Dry\n2) Moist\n3) Damp\nPlease input a dampness level\n"}, ""};
-  std::size_t at = 0;
-  for (; at < input.size() && (input[at] < '1' || input[at] > '3'); ++at) {
-    if (input[at] < '0' || input[at] > '9') {
+  std::size_t at = input.find_first_of("123");  // the answer
+  for (const char byte : input.substr(0, at)) {
+    if (byte < '0' || byte > '9') {
       run.output.emplace_back("Please input a number between 1 and 3\n");
     }
   }
-  if (at == input.size()) {
+  if (at == std::string::npos) {
     return {1, run.output, "forestfire: input ended before a dampness level was chosen\n"};
   }
   constexpr int kThresholds[] = {50, 70, 80};  // Dry, Moist, Damp
