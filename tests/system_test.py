@@ -16,7 +16,6 @@ import os
 import pathlib
 import pty
 import resource
-import signal
 import subprocess
 import sys
 import time
@@ -117,31 +116,6 @@ class Waiting(Scenario):
         return shown, b"", process.returncode
 
 
-# A terminal whose other side has closed is hung up.  A read of it finds no
-# byte, as at the end of the input, and the program tells it as the failed
-# read it is.  The terminal is the program's standard input but not its
-# controlling terminal, so no SIGHUP ends the program first.  The program is
-# stopped as it waits for a key, at the prompt or at step 2, and continued
-# once the terminal is closed.
-class HangUp(Scenario):
-    def test_a_read_of_a_closed_terminal_fails(self):
-        failed = b"forestfire: cannot read standard input: Input/output error\n"
-        for answer in (b"", b"2\n"):
-            with self.subTest(answer=answer):
-                screen, terminal = pty.openpty()
-                streams = dict(stdin=terminal, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-                with subprocess.Popen([PROGRAM], **streams) as process:
-                    os.close(terminal)
-                    os.write(screen, answer)
-                    process.stdout.read(len(run([REFERENCE, "0"], answer)[0]))  # until it waits
-                    process.send_signal(signal.SIGSTOP)
-                    os.waitpid(process.pid, os.WUNTRACED)
-                    os.close(screen)
-                    process.send_signal(signal.SIGCONT)
-                    played = process.communicate() + (process.returncode,)
-                self.assertEqual(played, (b"", failed, 1))
-
-
 def nonblocking():
     os.set_blocking(0, False)
     os.set_blocking(1, False)
@@ -150,9 +124,12 @@ def nonblocking():
 # Short of memory the program says so, with status 1: no abort, no core.  A
 # failure's message needs no memory, so each failure is told in its own words
 # even at the smallest data limit that the program starts under, where the
-# forest cannot be made.  Its start needs no more stack than a plain iostream
-# program, 16 KiB or so.  AddressSanitizer needs more of both than it can be
-# given.
+# forest cannot be made.  A terminal whose other side has closed is hung up:
+# a read of it finds no byte, as at the end of the input, but it is told as
+# the failed read it is.  (It is the program's standard input only, so no
+# SIGHUP ends the program first.)  The program's start needs no more stack
+# than a plain iostream program, 16 KiB or so.  AddressSanitizer needs more
+# of both than it can be given.
 @unittest.skipIf(SANITIZED, "the program is built with AddressSanitizer")
 class Memory(Scenario):
     def test_every_failure_short_of_memory_is_told_in_its_own_words(self):
@@ -160,10 +137,14 @@ class Memory(Scenario):
         starts = bisect.bisect(limits, False, key=lambda limit: self.limited(limit)[2] in (0, 1))
         directory = os.open("/", os.O_RDONLY)
         self.addCleanup(os.close, directory)
+        screen, terminal = pty.openpty()
+        os.close(screen)  # the terminal hangs up
+        self.addCleanup(os.close, terminal)
         rows = (
             (b"2\nq", None, b"forestfire: out of memory\n"),
             (b"x", None, b"forestfire: input ended before a dampness level was chosen\n"),
             (None, directory, b"forestfire: cannot read standard input: Is a directory\n"),
+            (None, terminal, b"forestfire: cannot read standard input: Input/output error\n"),
         )
         for data, stdin, message in rows:
             self.assertEqual(self.limited(limits[starts], data, stdin=stdin)[1:], (message, 1))
