@@ -22,10 +22,11 @@ namespace forestfire {
 struct Console {
   bool terminal = false;
   // The failing call, counting reads of standard input and writes of
-  // standard output from 1; 0 for none.  It fails with errno `reason`, but a write with reason 0
-  // takes nothing instead.  A write of more than one byte that fails with
-  // ENOSPC first takes half its bytes, as a disk that fills does; the write
-  // of the rest fails.  A call made again after EAGAIN or EINTR succeeds.
+  // standard output from 1; 0 for none.  It fails with errno `reason`, but a
+  // write with reason 0 takes nothing instead.  A write of more than one byte
+  // that fails with ENOSPC first takes half its bytes, as a disk that fills
+  // does; the write of the rest fails.  A call made again after EAGAIN or
+  // EINTR succeeds.
   std::size_t failingCall = 0;
   int reason = 0;
 };

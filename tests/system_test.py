@@ -110,7 +110,7 @@ class Waiting(Scenario):
             process.stdin.close()
             time.sleep(1)
             shown = menu + process.stdout.read()
-            status, used = os.wait4(process.pid, 0)[1:]  # the program's own time, no other's
+            _, status, used = os.wait4(process.pid, 0)  # the program's own time, no other's
             process.returncode = os.waitstatus_to_exitcode(status)
         self.assertLess(used.ru_utime + used.ru_stime, 0.3)
         return shown, b"", process.returncode

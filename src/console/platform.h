@@ -27,12 +27,6 @@ void clearScreen();
 // failed, with EIO: its input has not ended.
 int readInputByte(char& byte);
 
-// Whether `descriptor` is a terminal that has been hung up (its other side
-// has closed), with errno EIO when it is.  A read of it finds no byte, as at
-// the end of the input.  Only readInputByte() asks, so the tests' platform
-// needs none.
-bool isHungUpTerminal(int descriptor);
-
 // Writes up to `count` bytes to `descriptor`: how many it took, or -1 with
 // errno set.
 long writeSome(int descriptor, const char* bytes, std::size_t count);

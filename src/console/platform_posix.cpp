@@ -3,7 +3,6 @@
 #include <sys/select.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -26,13 +25,6 @@ void waitUntilReady(int descriptor, bool writing) {
 
 bool isTerminal(int descriptor) {
   return isatty(descriptor) != 0;
-}
-
-// Asking a hung-up terminal anything fails with EIO on Linux, where asking
-// a pipe or a file fails with ENOTTY.  On macOS this is unproven: no test
-// has hung up a terminal there.
-bool isHungUpTerminal(int descriptor) {
-  return isatty(descriptor) == 0 && errno == EIO;
 }
 
 // A terminal is cleared when TERM is set, not empty and not "dumb".  A

@@ -34,12 +34,6 @@ bool isTerminal(int descriptor) {
   return isConsole(descriptor);
 }
 
-// Windows ends the programs of a console that is closed, so a read never
-// finds one closed.  No test has closed a console, under wine or on Windows.
-bool isHungUpTerminal(int /*descriptor*/) {
-  return false;
-}
-
 bool canClearTerminal() {
   return true;  // with "cls", whatever TERM says
 }
